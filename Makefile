@@ -1,0 +1,34 @@
+# Two entry points for a fresh Debian 12 machine:
+#   make run   installs what is missing, builds, and starts the main program
+#   make test  installs what is missing, builds, and runs every test (also under ASan/UBSan)
+.PHONY: setup configure build run test test-asan bench format clean
+
+setup:
+	./scripts/setup-debian.sh
+
+configure: setup
+	cmake --preset dev > /dev/null
+
+build: configure
+	cmake --build --preset dev
+
+run: build
+	./scripts/run-main.sh
+
+test: build
+	ctest --preset dev
+	$(MAKE) test-asan
+
+test-asan: setup
+	cmake --preset asan > /dev/null
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: build
+	./scripts/run-benchmarks.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan

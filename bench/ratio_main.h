@@ -1,0 +1,62 @@
+#pragma once
+// A benchmark main that runs every benchmark and then prints, for each pair named
+// "<case>/ours" and "<case>/peer", the ratio of our time to the peer's (below 1: we are faster).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace lwbench {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration)
+                continue;
+            const std::string name = run.benchmark_name();
+            const auto slash = name.rfind('/');
+            if (slash == std::string::npos)
+                continue;
+            const std::string side = name.substr(slash + 1);
+            const std::string key = name.substr(0, slash);
+            const double t = run.GetAdjustedRealTime();
+            if (side == "ours")
+                ours_[key] = t;
+            else if (side == "peer")
+                peer_[key] = t;
+        }
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\nratio ours/peer (time; below 1 means ours is faster)\n");
+        for (const auto& [key, t] : ours_) {
+            const auto it = peer_.find(key);
+            if (it != peer_.end() && it->second > 0)
+                std::printf("  %-50s %.3f\n", key.c_str(), t / it->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> ours_, peer_;
+};
+
+} // namespace lwbench
+
+#define LW_BENCHMARK_MAIN()                                                                                  \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                  \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
+        QGuiApplication app(argc, argv);                                                                     \
+        benchmark::Initialize(&argc, argv);                                                                  \
+        lwbench::RatioReporter reporter;                                                                     \
+        benchmark::RunSpecifiedBenchmarks(&reporter);                                                        \
+        benchmark::Shutdown();                                                                               \
+        return 0;                                                                                            \
+    }

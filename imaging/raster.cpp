@@ -1,0 +1,392 @@
+#include "imaging/raster.h"
+
+#include "platform/errors.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <new>
+
+namespace lw {
+
+CRaster::CRaster(const CRaster& other) : memory_(other.memory_), header_(other.header_) {}
+
+CRaster& CRaster::operator=(const CRaster& other)
+{
+    if (this != &other) {
+        memory_ = other.memory_;
+        header_ = other.header_;
+        lockedBits_ = nullptr;
+    }
+    return *this;
+}
+
+CRaster::CRaster(CRaster&& other) noexcept
+    : memory_(std::move(other.memory_)), header_(other.header_)
+{
+    other.memory_.clear();
+    other.header_ = BitmapInfoHeader{};
+    other.header_.biSizeImage = 0;
+    other.lockedBits_ = nullptr;
+}
+
+CRaster& CRaster::operator=(CRaster&& other) noexcept
+{
+    if (this != &other) {
+        memory_ = std::move(other.memory_);
+        header_ = other.header_;
+        lockedBits_ = nullptr;
+        other.memory_.clear();
+        other.header_ = BitmapInfoHeader{};
+        other.lockedBits_ = nullptr;
+    }
+    return *this;
+}
+
+void CRaster::Create(int width, int height)
+{
+    if (width < 0 || height < 0)
+        return;
+    if (width == this->width() && height == this->height())
+        return;
+    const std::int64_t count = static_cast<std::int64_t>(width) * height;
+    lockedBits_ = nullptr;
+    std::vector<std::uint32_t>().swap(memory_);
+    header_.biWidth = 0;
+    header_.biHeight = 0;
+    header_.biSizeImage = 0;
+    if (count > kMaxRasterPixels)
+        throw MemoryError();
+    if (count > 0) {
+        try {
+            memory_.assign(static_cast<std::size_t>(count), 0u);
+        } catch (const std::bad_alloc&) {
+            throw MemoryError();
+        }
+    }
+    header_.biWidth = width;
+    header_.biHeight = height;
+    header_.biSizeImage = static_cast<std::uint32_t>(count * 4);
+}
+
+void CRaster::Fill(int byteValue)
+{
+    if (!memory_.empty())
+        std::memset(memory_.data(), byteValue & 0xFF, memory_.size() * 4);
+}
+
+void CRaster::FillRect(std::uint32_t value, const RasterRect* rect)
+{
+    if (memory_.empty())
+        return;
+    if (!rect) {
+        std::fill(memory_.begin(), memory_.end(), value);
+        return;
+    }
+    const int left = std::max(rect->left, 0);
+    const int top = std::max(rect->top, 0);
+    const int right = std::min(rect->right, width());
+    const int bottom = std::min(rect->bottom, height());
+    if (left >= right || top >= bottom)
+        return;
+    for (int y = top; y < bottom; ++y) {
+        std::uint32_t* row = memory_.data() + indexOf(0, y);
+        std::fill(row + left, row + right, value);
+    }
+}
+
+void CRaster::CopyFrom(const CRaster* other)
+{
+    if (!other || other == this)
+        return;
+    Create(other->width(), other->height());
+    if (memory_.size() == other->memory_.size() && !memory_.empty())
+        std::memcpy(memory_.data(), other->memory_.data(), memory_.size() * 4);
+}
+
+void CRaster::CopyPixels(const CRaster& other)
+{
+    if (&other == this || memory_.empty() || memory_.size() != other.memory_.size())
+        return;
+    std::memcpy(memory_.data(), other.memory_.data(), memory_.size() * 4);
+}
+
+namespace {
+
+// The part of a w × h source placed at (x, y) that lands inside a W × H destination.
+struct Overlap {
+    int srcX, srcY, dstX, dstY, width, height;
+    bool empty() const { return width <= 0 || height <= 0; }
+};
+
+Overlap overlap(int srcW, int srcH, int dstW, int dstH, int x, int y)
+{
+    Overlap o{};
+    o.srcX = std::max(0, -x);
+    o.srcY = std::max(0, -y);
+    o.dstX = std::max(0, x);
+    o.dstY = std::max(0, y);
+    o.width = std::min(srcW - o.srcX, dstW - o.dstX);
+    o.height = std::min(srcH - o.srcY, dstH - o.dstY);
+    return o;
+}
+
+} // namespace
+
+void CRaster::PasteInto(CRaster& destination, int x, int y) const
+{
+    if (memory_.empty() || !destination.hasBlock() || &destination == this)
+        return;
+    const Overlap o = overlap(width(), height(), destination.width(), destination.height(), x, y);
+    if (o.empty())
+        return;
+    for (int row = 0; row < o.height; ++row) {
+        const std::uint32_t* src = memory_.data() + indexOf(o.srcX, o.srcY + row);
+        std::uint32_t* dst = destination.memory_.data() + destination.indexOf(o.dstX, o.dstY + row);
+        std::memcpy(dst, src, static_cast<std::size_t>(o.width) * 4);
+    }
+}
+
+void CRaster::CompositeOnto(CRaster& destination, int x, int y) const
+{
+    if (memory_.empty() || !destination.hasBlock() || &destination == this)
+        return;
+    const Overlap o = overlap(width(), height(), destination.width(), destination.height(), x, y);
+    if (o.empty())
+        return;
+    for (int row = 0; row < o.height; ++row) {
+        const std::uint32_t* src = memory_.data() + indexOf(o.srcX, o.srcY + row);
+        std::uint32_t* dst = destination.memory_.data() + destination.indexOf(o.dstX, o.dstY + row);
+        for (int i = 0; i < o.width; ++i) {
+            const std::uint32_t s = src[i];
+            const std::uint32_t ts = s >> 24;
+            if (ts == 0)
+                dst[i] = s;
+            else if (ts != 255)
+                dst[i] = composeOver(s, dst[i]);
+        }
+    }
+}
+
+std::uint32_t CRaster::GetPixel(int x, int y) const
+{
+    if (memory_.empty() || !contains(x, y))
+        return 0x00FFFFFF;
+    return memory_[indexOf(x, y)];
+}
+
+void CRaster::Lock()
+{
+    lockedBits_ = memory_.empty() ? nullptr : memory_.data();
+}
+
+void CRaster::Unlock()
+{
+    lockedBits_ = nullptr;
+}
+
+std::uint32_t CRaster::PixelAt(int x, int y) const
+{
+    if (!lockedBits_ || !contains(x, y))
+        return 0xFF000000;
+    return lockedBits_[indexOf(x, y)];
+}
+
+void CRaster::SetPixel(int x, int y, std::uint32_t value)
+{
+    if (!lockedBits_ || !contains(x, y))
+        return;
+    lockedBits_[indexOf(x, y)] = value;
+}
+
+void CRaster::BlendPixel(int x, int y, std::uint32_t value)
+{
+    if (!lockedBits_ || !contains(x, y))
+        return;
+    std::uint32_t& d = lockedBits_[indexOf(x, y)];
+    d = composeOver(value, d);
+}
+
+namespace {
+
+// One axis of the area-averaging footprint: the source cells a target cell covers and the
+// overlap of each with the footprint.
+struct Footprint {
+    int first = 0;
+    int count = 0;
+    std::size_t weightOffset = 0;
+};
+
+std::vector<Footprint> footprints(int source, int target, std::vector<double>& weights)
+{
+    std::vector<Footprint> out(static_cast<std::size_t>(target));
+    const double scale = static_cast<double>(source) / target;
+    for (int j = 0; j < target; ++j) {
+        const double a0 = scale * j;
+        const double a1 = scale * (j + 1);
+        const int first = std::max(0, static_cast<int>(std::floor(a0)));
+        const int end = std::min(static_cast<int>(std::ceil(a1)), source);
+        Footprint& f = out[static_cast<std::size_t>(j)];
+        f.first = first;
+        f.count = std::max(0, end - first);
+        f.weightOffset = weights.size();
+        for (int l = first; l < end; ++l)
+            weights.push_back(std::min(a1, l + 1.0) - std::max(a0, static_cast<double>(l)));
+    }
+    return out;
+}
+
+} // namespace
+
+void CRaster::Resample(int newWidth, int newHeight)
+{
+    if (newWidth < 0 || newHeight < 0 || memory_.empty())
+        return;
+    if (newWidth == width() && newHeight == height())
+        return;
+    const std::int64_t count = static_cast<std::int64_t>(newWidth) * newHeight;
+    if (count == 0) {
+        Create(newWidth, newHeight);
+        return;
+    }
+    if (count > kMaxRasterPixels)
+        return;
+    std::vector<std::uint32_t> target;
+    try {
+        target.assign(static_cast<std::size_t>(count), 0u);
+    } catch (const std::bad_alloc&) {
+        return; // keep the old pixels
+    }
+    std::vector<double> xWeights, yWeights;
+    const auto columns = footprints(width(), newWidth, xWeights);
+    const auto rows = footprints(height(), newHeight, yWeights);
+    const int srcW = width();
+    const int srcH = height();
+    std::vector<double> rowSums(static_cast<std::size_t>(srcW) * 4);
+    for (int i = 0; i < newHeight; ++i) {
+        const Footprint& fy = rows[static_cast<std::size_t>(i)];
+        // First collapse the footprint's rows into one weighted row, then each column range.
+        std::fill(rowSums.begin(), rowSums.end(), 0.0);
+        double weightY = 0;
+        for (int m = 0; m < fy.count; ++m) {
+            const double wy = yWeights[fy.weightOffset + static_cast<std::size_t>(m)];
+            weightY += wy;
+            const auto* src = reinterpret_cast<const std::uint8_t*>(
+                memory_.data() + static_cast<std::size_t>(srcH - 1 - (fy.first + m)) * static_cast<std::size_t>(srcW));
+            for (int k = 0; k < srcW * 4; ++k)
+                rowSums[static_cast<std::size_t>(k)] += wy * src[k];
+        }
+        auto* dst = reinterpret_cast<std::uint8_t*>(
+            target.data() + static_cast<std::size_t>(newHeight - 1 - i) * static_cast<std::size_t>(newWidth));
+        for (int j = 0; j < newWidth; ++j) {
+            const Footprint& fx = columns[static_cast<std::size_t>(j)];
+            double sum[4] = {0, 0, 0, 0};
+            double weightX = 0;
+            for (int l = 0; l < fx.count; ++l) {
+                const double wx = xWeights[fx.weightOffset + static_cast<std::size_t>(l)];
+                weightX += wx;
+                const double* s = &rowSums[static_cast<std::size_t>(fx.first + l) * 4];
+                sum[0] += wx * s[0];
+                sum[1] += wx * s[1];
+                sum[2] += wx * s[2];
+                sum[3] += wx * s[3];
+            }
+            const double total = weightX * weightY;
+            for (int c = 0; c < 4; ++c) {
+                const double v = total > 0 ? sum[c] / total + 0.49 : 0.0;
+                dst[j * 4 + c] = static_cast<std::uint8_t>(std::clamp(v, 0.0, 255.0));
+            }
+        }
+    }
+    lockedBits_ = nullptr;
+    memory_ = std::move(target);
+    header_.biWidth = newWidth;
+    header_.biHeight = newHeight;
+    header_.biSizeImage = static_cast<std::uint32_t>(count * 4);
+}
+
+void CRaster::LoadFromBitmap(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    Create(argb.width(), argb.height());
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        std::uint32_t* dst = memory_.data() + indexOf(0, y);
+        for (int x = 0; x < argb.width(); ++x)
+            dst[x] = (src[x] & 0x00FFFFFFu) | static_cast<std::uint32_t>(255 - qAlpha(src[x])) << 24;
+    }
+}
+
+PackedDib CRaster::ToPackedDib32() const
+{
+    if (memory_.empty())
+        return {};
+    PackedDib block;
+    try {
+        block.resize(BitmapInfoHeader::kSize + memory_.size() * 4);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    const auto header = header_.toBytes();
+    std::memcpy(block.data(), header.data(), header.size());
+    std::memcpy(block.data() + BitmapInfoHeader::kSize, memory_.data(), memory_.size() * 4);
+    return block;
+}
+
+QImage CRaster::toQImage() const
+{
+    if (memory_.empty())
+        return {};
+    QImage image(width(), height(), QImage::Format_RGB32);
+    for (int y = 0; y < height(); ++y) {
+        const std::uint32_t* src = memory_.data() + indexOf(0, y);
+        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width(); ++x)
+            dst[x] = src[x] | 0xFF000000u;
+    }
+    return image;
+}
+
+QImage CRaster::toQImageWithAlpha() const
+{
+    if (memory_.empty())
+        return {};
+    QImage image(width(), height(), QImage::Format_ARGB32);
+    for (int y = 0; y < height(); ++y) {
+        const std::uint32_t* src = memory_.data() + indexOf(0, y);
+        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width(); ++x)
+            dst[x] = (src[x] & 0x00FFFFFFu) | (255u - (src[x] >> 24)) << 24;
+    }
+    return image;
+}
+
+void CRaster::Draw(QPainter& painter, const QRect& destination) const
+{
+    if (memory_.empty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(destination.normalized(), toQImage());
+    painter.restore();
+}
+
+void CRaster::DrawZoomed(QPainter& painter, int zoom, int x, int y) const
+{
+    if (memory_.empty())
+        return;
+    const QImage image = toQImage();
+    if (zoom <= 1) {
+        painter.drawImage(QPoint(x, y), image);
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(zoom * x, zoom * y, zoom * width(), zoom * height()), image);
+    painter.restore();
+}
+
+} // namespace lw

@@ -1,0 +1,125 @@
+#pragma once
+// CRaster: the one pixel container. 32-bit pixels 0xTTRRGGBB (bytes B, G, R, T in memory),
+// T = transparency with 0 opaque and 255 fully transparent, colours not premultiplied, rows
+// stored bottom-up without padding: pixel (x, y) with y = 0 the top row is at index
+// x + (height - 1 - y) * width.
+#include "imaging/bitmap_info_header.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class QImage;
+class QPainter;
+class QRect;
+
+namespace lw {
+
+// Largest pixel count a raster may hold; bigger requests are refused, never allocated.
+inline constexpr std::int64_t kMaxRasterPixels = 16384LL * 16384LL;
+
+using PackedDib = std::vector<std::uint8_t>;
+
+struct RasterRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+class CRaster {
+public:
+    CRaster() = default;
+    CRaster(int width, int height) { Create(width, height); }
+    CRaster(const CRaster& other);
+    CRaster& operator=(const CRaster& other);
+    CRaster(CRaster&& other) noexcept;
+    CRaster& operator=(CRaster&& other) noexcept;
+    ~CRaster() = default;
+
+    int width() const { return header_.biWidth; }
+    int height() const { return header_.biHeight; }
+    bool hasBlock() const { return !memory_.empty(); }
+    std::size_t pixelCount() const { return memory_.size(); }
+    const BitmapInfoHeader& header() const { return header_; }
+
+    // Direct access to the pixel block (bottom-up), for the pixel algorithms built on the raster.
+    std::uint32_t* bits() { return memory_.data(); }
+    const std::uint32_t* bits() const { return memory_.data(); }
+    std::span<std::uint32_t> pixels() { return memory_; }
+    std::span<const std::uint32_t> pixels() const { return memory_; }
+    std::size_t indexOf(int x, int y) const
+    {
+        return static_cast<std::size_t>(x) + static_cast<std::size_t>(height() - 1 - y) * static_cast<std::size_t>(width());
+    }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width() && y < height(); }
+
+    // Sizes the raster (zero-filled). Negative or unchanged sizes are ignored; zero pixels leave
+    // no block. Throws MemoryError beyond kMaxRasterPixels or when memory runs out.
+    void Create(int width, int height);
+    void Fill(int byteValue);
+    void FillRect(std::uint32_t value, const RasterRect* rect = nullptr);
+    void FillRect(std::uint32_t value, const RasterRect& rect) { FillRect(value, &rect); }
+    void CopyFrom(const CRaster* other);
+    void CopyFrom(const CRaster& other) { CopyFrom(&other); }
+    void CopyPixels(const CRaster& other);
+    void PasteInto(CRaster& destination, int x, int y) const;
+    void CompositeOnto(CRaster& destination, int x, int y) const;
+    std::uint32_t GetPixel(int x, int y) const;
+
+    void Lock();
+    void Unlock();
+    std::uint32_t* lockedBits() const { return lockedBits_; }
+    std::uint32_t PixelAt(int x, int y) const;
+    void SetPixel(int x, int y, std::uint32_t value);
+    void BlendPixel(int x, int y, std::uint32_t value);
+
+    void Resample(int newWidth, int newHeight);
+
+    // From a Qt image: T = 255 - alpha, so images without alpha give opaque pixels.
+    void LoadFromBitmap(const QImage& image);
+    // Loads a packed DIB (header, colour table, bits) of 1, 4, 8, 16, 24 or 32 bits. Returns 0 and
+    // leaves the raster unchanged for anything it cannot read completely and safely.
+    int LoadPackedDib(std::span<const std::uint8_t> block);
+    // 40-byte header plus the pixels as they are; empty without pixels.
+    PackedDib ToPackedDib32() const;
+    // The clipboard's automatic depth: 32 bits unless every pixel is fully transparent, then the
+    // smallest of 1, 4, 8 or 24 bits that holds the distinct colours.
+    PackedDib ToPackedDibAuto() const;
+
+    // Top-down Qt image of the colours, transparency ignored (what drawing shows).
+    QImage toQImage() const;
+    // Top-down Qt image with alpha = 255 - T.
+    QImage toQImageWithAlpha() const;
+
+    // Draws the whole raster stretched into the rectangle, nearest neighbour, transparency ignored.
+    void Draw(QPainter& painter, const QRect& destination) const;
+    // Draws at (zoom * x, zoom * y), each pixel a zoom × zoom square.
+    void DrawZoomed(QPainter& painter, int zoom, int x, int y) const;
+
+private:
+    std::uint32_t* lockedBits_ = nullptr;
+    std::vector<std::uint32_t> memory_;
+    BitmapInfoHeader header_;
+};
+
+// The over rule: src drawn over dst. Unsigned integer arithmetic with truncating division.
+inline std::uint32_t composeOver(std::uint32_t src, std::uint32_t dst)
+{
+    const std::uint32_t ts = src >> 24;
+    if (ts == 255)
+        return dst;
+    if (ts == 0)
+        return src;
+    const std::uint32_t td = dst >> 24;
+    const std::uint32_t as = 255 - ts;
+    const std::uint32_t o = (255 - td) * ts / 255;
+    const std::uint32_t sum = as + o;
+    const std::uint32_t b = ((src & 0xFF) * as + (dst & 0xFF) * o) / sum;
+    const std::uint32_t g = (((src >> 8) & 0xFF) * as + ((dst >> 8) & 0xFF) * o) / sum;
+    const std::uint32_t r = (((src >> 16) & 0xFF) * as + ((dst >> 16) & 0xFF) * o) / sum;
+    const std::uint32_t t = td - (as * td) / 255;
+    return t << 24 | r << 16 | g << 8 | b;
+}
+
+} // namespace lw

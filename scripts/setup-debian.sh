@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, skipping what is there.
+set -euo pipefail
+packages=(
+  cmake ninja-build g++ pkg-config ccache
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+  libjpeg62-turbo-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
+  libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2 fontconfig xvfb xauth
+  imagemagick gifsicle ffmpeg
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,48 @@
+#include "platform/settings.h"
+#include "platform/ui_port.h"
+
+#include <gtest/gtest.h>
+
+using namespace lw;
+
+TEST(Settings, TypedReadsFallBackToDefaults)
+{
+    Settings s;
+    EXPECT_EQ(s.readInt("Frame", "NeverWritten", 486), 486);
+    EXPECT_EQ(s.readString("Current", "NeverWritten", "x"), "x");
+    s.writeInt("Frame", "Width", 234);
+    s.writeString("Current", "Folder", "/tmp/банеры");
+    Settings other;
+    EXPECT_EQ(other.readInt("Frame", "Width", 486), 234);
+    EXPECT_EQ(other.readString("Current", "Folder"), "/tmp/банеры");
+    EXPECT_TRUE(other.contains("Frame", "Width"));
+    other.remove("Frame", "Width");
+    EXPECT_EQ(s.readInt("Frame", "Width", 486), 486);
+}
+
+TEST(Settings, ColoursKeepAllThirtyTwoBits)
+{
+    Settings s;
+    s.writeInt("Frame", "Color", static_cast<std::int32_t>(0xFFFFFFFFu));
+    EXPECT_EQ(static_cast<std::uint32_t>(s.readInt("Frame", "Color", 0)), 0xFFFFFFFFu);
+    s.writeInt("Frame", "Color", 0xFFFFFF);
+    EXPECT_EQ(s.readInt("Frame", "Color", 0), 0xFFFFFF);
+}
+
+TEST(ScriptedUiPort, RecordsMessagesAndAnswersFromTheQueueThenDefaults)
+{
+    ScriptedUiPort ui;
+    ui.queueButton(MsgResult::No);
+    EXPECT_EQ(ui.messageBox({"Save?", "Loopwright GIF Animator", MsgIcon::Question, MsgButtons::YesNoCancel}),
+              MsgResult::No);
+    EXPECT_EQ(ui.messageBox({"Again?", "c", MsgIcon::Question, MsgButtons::YesNoCancel}), MsgResult::Yes);
+    EXPECT_EQ(ui.messageBox({"Oops", "c", MsgIcon::Error, MsgButtons::RetryCancel}), MsgResult::Retry);
+    ASSERT_EQ(ui.messages().size(), 3u);
+    EXPECT_EQ(ui.messages()[0].text, "Save?");
+    EXPECT_EQ(ui.messages()[2].icon, MsgIcon::Error);
+
+    ui.queueNumber(std::nullopt);
+    EXPECT_EQ(ui.askNumber({"Фильтр", "Радиус", 5, 0, 20}), std::nullopt);
+    EXPECT_EQ(ui.askNumber({"Фильтр", "Радиус", 7, 0, 20}), 7);
+    EXPECT_EQ(ui.numberQuestions().size(), 2u);
+}
