@@ -18,12 +18,17 @@ public:
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Iteration)
                 continue;
-            const std::string name = run.benchmark_name();
-            const auto slash = name.rfind('/');
-            if (slash == std::string::npos)
-                continue;
-            const std::string side = name.substr(slash + 1);
-            const std::string key = name.substr(0, slash);
+            // "<case>/ours" or "<case>/peer", possibly followed by "/<argument>".
+            std::string name = run.benchmark_name();
+            std::string side;
+            for (const char* s : {"/ours", "/peer"}) {
+                const auto at = name.find(s);
+                if (at != std::string::npos) {
+                    side = s + 1;
+                    name.erase(at, 5);
+                }
+            }
+            const std::string& key = name;
             const double t = run.GetAdjustedRealTime();
             if (side == "ours")
                 ours_[key] = t;

@@ -103,9 +103,31 @@ private:
     BitmapInfoHeader header_;
 };
 
+namespace detail {
+
+// Exact integer division for the over rule: numerators stay below 2^17 and divisors in 1..510,
+// where multiplying by ceil(2^40 / d) and shifting gives the truncated quotient exactly.
+struct OverReciprocals {
+    std::uint64_t m[511];
+    constexpr OverReciprocals() : m{}
+    {
+        for (std::uint64_t d = 1; d < 511; ++d)
+            m[d] = ((std::uint64_t{1} << 40) + d - 1) / d;
+    }
+};
+inline constexpr OverReciprocals kOverReciprocals{};
+
+inline std::uint32_t divideSmall(std::uint32_t n, std::uint32_t d)
+{
+    return static_cast<std::uint32_t>((n * kOverReciprocals.m[d]) >> 40);
+}
+
+} // namespace detail
+
 // The over rule: src drawn over dst. Unsigned integer arithmetic with truncating division.
 inline std::uint32_t composeOver(std::uint32_t src, std::uint32_t dst)
 {
+    using detail::divideSmall;
     const std::uint32_t ts = src >> 24;
     if (ts == 255)
         return dst;
@@ -113,12 +135,12 @@ inline std::uint32_t composeOver(std::uint32_t src, std::uint32_t dst)
         return src;
     const std::uint32_t td = dst >> 24;
     const std::uint32_t as = 255 - ts;
-    const std::uint32_t o = (255 - td) * ts / 255;
+    const std::uint32_t o = divideSmall((255 - td) * ts, 255);
     const std::uint32_t sum = as + o;
-    const std::uint32_t b = ((src & 0xFF) * as + (dst & 0xFF) * o) / sum;
-    const std::uint32_t g = (((src >> 8) & 0xFF) * as + ((dst >> 8) & 0xFF) * o) / sum;
-    const std::uint32_t r = (((src >> 16) & 0xFF) * as + ((dst >> 16) & 0xFF) * o) / sum;
-    const std::uint32_t t = td - (as * td) / 255;
+    const std::uint32_t b = divideSmall((src & 0xFF) * as + (dst & 0xFF) * o, sum);
+    const std::uint32_t g = divideSmall(((src >> 8) & 0xFF) * as + ((dst >> 8) & 0xFF) * o, sum);
+    const std::uint32_t r = divideSmall(((src >> 16) & 0xFF) * as + ((dst >> 16) & 0xFF) * o, sum);
+    const std::uint32_t t = td - divideSmall(as * td, 255);
     return t << 24 | r << 16 | g << 8 | b;
 }
 

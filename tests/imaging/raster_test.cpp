@@ -253,3 +253,24 @@ TEST(RasterQt, DrawStretchesIntoTheRectangle)
     EXPECT_EQ(page.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(page.pixel(3, 3), qRgb(0, 0, 0));
 }
+
+// The fast over rule must equal the plain formula with real divisions on every input class.
+TEST(RasterComposite, FastDivisionMatchesThePlainFormula)
+{
+    auto plain = [](std::uint32_t s, std::uint32_t d) -> std::uint32_t {
+        const std::uint32_t ts = s >> 24;
+        if (ts == 255)
+            return d;
+        const std::uint32_t td = d >> 24, as = 255 - ts, o = (255 - td) * ts / 255;
+        std::uint32_t out = (td - as * td / 255) << 24;
+        for (int c = 0; c < 24; c += 8)
+            out |= (((s >> c) & 0xFF) * as + ((d >> c) & 0xFF) * o) / (as + o) << c;
+        return out;
+    };
+    for (std::uint32_t ts = 0; ts < 256; ts += 1)
+        for (std::uint32_t td = 0; td < 256; td += 3)
+            for (std::uint32_t c : {0x000000u, 0xFFFFFFu, 0x7F80FFu, 0x010203u}) {
+                const std::uint32_t s = ts << 24 | c, d = td << 24 | (c ^ 0xA5C3E1u);
+                ASSERT_EQ(composeOver(s, d), plain(s, d)) << ts << " " << td;
+            }
+}
