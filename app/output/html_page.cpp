@@ -14,7 +14,8 @@ bool endsWith(const std::string& s, const std::string& tail)
 
 } // namespace
 
-std::string defaultGifName(const std::string& gifPath, const std::string& documentPath, const std::string& title)
+std::string defaultGifName(const std::string& gifPath, const std::string& documentPath,
+                           const std::string& title)
 {
     std::string name = !gifPath.empty() ? gifPath : !documentPath.empty() ? documentPath : title;
     if (endsWith(name, ".lwd"))
@@ -44,7 +45,8 @@ std::string buildHtmlSnippet(const HtmlPageInput& in, bool escaped, bool fullPat
     const std::string gt = escaped ? "&gt;" : ">";
     const std::string source = fullPath ? in.gifPath : fileNameOf(in.gifPath);
     const std::string image = lt + "IMG SRC=\"" + source + "\" WIDTH=" + std::to_string(in.width) +
-                              " HEIGHT=" + std::to_string(in.height) + " BORDER=0 ALT=\"" + in.altText + "\"" + gt;
+                              " HEIGHT=" + std::to_string(in.height) + " BORDER=0 ALT=\"" + in.altText +
+                              "\"" + gt;
     if (in.linkUrl.empty())
         return image;
     return lt + "A HREF=\"" + in.linkUrl + "\"" + gt + image + lt + "/A" + gt;
@@ -67,8 +69,9 @@ std::string buildHtmlPage(const HtmlPageInput& in)
     page += "<TR><TD ALIGN=CENTER>To insert this animation in HTML page copy & paste the following HTML "
             "code*:<p><TT>\r\n";
     page += buildHtmlSnippet(in, true, false);
-    page += "\r\n</TT><p>\r\n*Before you publish your page you need to adjust SRC= attribute to correct path of "
-            "the gif file.</TD></TR>";
+    page +=
+        "\r\n</TT><p>\r\n*Before you publish your page you need to adjust SRC= attribute to correct path of "
+        "the gif file.</TD></TR>";
     page += "<TR><TD ALIGN=CENTER>Animation Size:<p><TT>\r\n" + std::to_string(in.width) + " x " +
             std::to_string(in.height) + " pixels\r\n</TT>\r\n</TD></TR>";
     if (!in.linkUrl.empty())
@@ -80,7 +83,8 @@ std::string buildHtmlPage(const HtmlPageInput& in)
 void writeHtmlPage(const std::string& pagePath, const std::string& pageText)
 {
     // The system code page here is UTF-8, so the text is written as it is.
-    writeFileAtomically(pagePath, std::span(reinterpret_cast<const std::uint8_t*>(pageText.data()), pageText.size()));
+    writeFileAtomically(pagePath,
+                        std::span(reinterpret_cast<const std::uint8_t*>(pageText.data()), pageText.size()));
 }
 
 } // namespace lw

@@ -18,7 +18,8 @@ struct HtmlPageInput {
 
 // The GIF name proposed by the save dialog: the GIF path, else the document's path, else its
 // title; a trailing ".lwd" (exact case) is dropped and ".gif" (exact case) appended if missing.
-std::string defaultGifName(const std::string& gifPath, const std::string& documentPath, const std::string& title);
+std::string defaultGifName(const std::string& gifPath, const std::string& documentPath,
+                           const std::string& title);
 
 // The page beside the GIF: a trailing ".gif" (exact case) is replaced, then ".htm" appended.
 std::string htmlPagePath(const std::string& gifPath);

@@ -18,7 +18,8 @@ HtmlPageInput sale(const std::string& link = {})
 std::string expectedPage(const std::string& link)
 {
     const std::string image = "<IMG SRC=\"banner.gif\" WIDTH=468 HEIGHT=60 BORDER=0 ALT=\"Sale\">";
-    const std::string escapedImage = "&lt;IMG SRC=\"banner.gif\" WIDTH=468 HEIGHT=60 BORDER=0 ALT=\"Sale\"&gt;";
+    const std::string escapedImage =
+        "&lt;IMG SRC=\"banner.gif\" WIDTH=468 HEIGHT=60 BORDER=0 ALT=\"Sale\"&gt;";
     const std::string snippet = link.empty() ? image : "<A HREF=\"" + link + "\">" + image + "</A>";
     const std::string escaped =
         link.empty() ? escapedImage : "&lt;A HREF=\"" + link + "\"&gt;" + escapedImage + "&lt;/A&gt;";
@@ -28,15 +29,18 @@ std::string expectedPage(const std::string& link)
         "<TABLE CELLSPACING=0 CELLPADDING=16 BORDER=1>\r\n<TR><TD ALIGN=CENTER>\r\n"
         "\xD0\xAD\xD1\x82\xD0\xB0 GIF \xD0\xB0\xD0\xBD\xD0\xB8\xD0\xBC\xD0\xB0\xD1\x86\xD0\xB8\xD1\x8F "
         "\xD0\xB1\xD1\x8B\xD0\xBB\xD0\xB0 \xD1\x81\xD0\xBE\xD0\xB7\xD0\xB4\xD0\xB0\xD0\xBD\xD0\xB0   "
-        "<A HREF=\"https://www.quarvex.com/loopwright/\">Quarvex Loopwright GIF Animator</A>:\r\n</TD></TR>\r\n"
+        "<A HREF=\"https://www.quarvex.com/loopwright/\">Quarvex Loopwright GIF "
+        "Animator</A>:\r\n</TD></TR>\r\n"
         "<TR><TD ALIGN=CENTER>\r\n"
         "<!-- Для размещения данной анимации на Веб-странице скопируйте и встэтот код: -->\r\n"
         "<!-- ******* START ******* -->\r\n" +
         snippet +
         "\r\n<!-- ***** END OF ANIMATION CODE ***** -->\r\n</TD></TR>"
-        "<TR><TD ALIGN=CENTER>To insert this animation in HTML page copy & paste the following HTML code*:<p><TT>\r\n" +
+        "<TR><TD ALIGN=CENTER>To insert this animation in HTML page copy & paste the following HTML "
+        "code*:<p><TT>\r\n" +
         escaped +
-        "\r\n</TT><p>\r\n*Before you publish your page you need to adjust SRC= attribute to correct path of the gif "
+        "\r\n</TT><p>\r\n*Before you publish your page you need to adjust SRC= attribute to correct path of "
+        "the gif "
         "file.</TD></TR>"
         "<TR><TD ALIGN=CENTER>Animation Size:<p><TT>\r\n468 x 60 pixels\r\n</TT>\r\n</TD></TR>";
     if (!link.empty())
