@@ -48,14 +48,14 @@ public:
             bytes_.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
     }
     void bytes(std::span<const std::uint8_t> b) { bytes_.insert(bytes_.end(), b.begin(), b.end()); }
-    void rect(const RecordRect& r)
+    void rect(const LayerRect& r)
     {
         i32(r.left);
         i32(r.top);
         i32(r.right);
         i32(r.bottom);
     }
-    void effect(const RecordEffect& e)
+    void effect(const EffectAssignment& e)
     {
         i32(e.effectId);
         i32(e.speed);
@@ -92,8 +92,8 @@ public:
     {
         return {field(at, count), count};
     }
-    RecordRect rect(std::size_t at) const { return {i32(at), i32(at + 4), i32(at + 8), i32(at + 12)}; }
-    RecordEffect effect(std::size_t at) const { return {i32(at), i32(at + 4), i32(at + 8)}; }
+    LayerRect rect(std::size_t at) const { return {i32(at), i32(at + 4), i32(at + 8), i32(at + 12)}; }
+    EffectAssignment effect(std::size_t at) const { return {i32(at), i32(at + 4), i32(at + 8)}; }
 
 private:
     const std::uint8_t* field(std::size_t at, std::size_t count) const
@@ -118,12 +118,13 @@ void requireLength(const RecordView& v, std::size_t needed)
         badRecord("record shorter than its fields");
 }
 
-void checkRect(const RecordRect& r)
+void checkRect(const LayerRect& r)
 {
     for (std::int32_t c : {r.left, r.top, r.right, r.bottom})
         if (c < -kMaxCoordinate || c > kMaxCoordinate)
             badRecord("rectangle out of range");
-    if (r.width() <= 0 || r.height() <= 0 || r.width() > kWorkspaceSize || r.height() > kWorkspaceSize)
+    if (rectWidth(r) <= 0 || rectHeight(r) <= 0 || rectWidth(r) > kWorkspaceSize ||
+        rectHeight(r) > kWorkspaceSize)
         badRecord("object size out of range");
 }
 
@@ -351,8 +352,8 @@ BitmapRecord decodeBitmapRecord(std::span<const std::uint8_t> record, int versio
     readEffects(v, version, 28, 52, header, r.common);
     if (version >= 6 && header >= 76)
         r.reserved = {v.i32(64), v.i32(68), v.i32(72)};
-    const std::size_t count =
-        static_cast<std::size_t>(r.common.rect.width()) * static_cast<std::size_t>(r.common.rect.height());
+    const std::size_t count = static_cast<std::size_t>(rectWidth(r.common.rect)) *
+                              static_cast<std::size_t>(rectHeight(r.common.rect));
     if (count > (record.size() - header) / 4)
         badRecord("bitmap pixels missing");
     const auto bytes = record.subspan(header, count * 4);

@@ -3,6 +3,8 @@
 // clipboard block. Each record starts with a 4-byte tag and the size of its fixed part; the
 // rectangle follows at offset 8. Readers take the fields a file version carries and check every
 // length before they touch a byte: a bad record raises ArchiveError, never reads outside its span.
+#include "doc/effect_assignment.h"
+#include "doc/layer_rect.h"
 #include "platform/log_font.h"
 
 #include <array>
@@ -16,34 +18,15 @@ namespace lw {
 // Versions selected by the document magic: "LWDF1.0" = 3 … "LWDF1.3" = 6.
 inline constexpr int kFirstDocumentVersion = 3;
 inline constexpr int kCurrentDocumentVersion = 6;
-// Objects larger than the workspace cannot come from the editor.
-inline constexpr int kWorkspaceSize = 1200;
 
 enum class ObjectRecordKind { Bitmap, Rectangle, Ellipse, Text, Clone };
 
-struct RecordRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const RecordRect&) const = default;
-};
-
-struct RecordEffect {
-    std::int32_t effectId = 0;
-    std::int32_t speed = 0;
-    std::int32_t param = 0;
-    bool operator==(const RecordEffect&) const = default;
-};
-
 // Fields every kind stores: the rectangle and the three effect assignments.
 struct RecordCommon {
-    RecordRect rect;
-    RecordEffect intro;
-    RecordEffect outro;
-    RecordEffect animation;
+    LayerRect rect;
+    EffectAssignment intro;
+    EffectAssignment outro;
+    EffectAssignment animation;
     bool operator==(const RecordCommon&) const = default;
 };
 
@@ -102,8 +85,8 @@ struct CloneRecord {
     bool operator==(const CloneRecord&) const = default;
 };
 
-// Limits a record must respect to be read: outline pens and font sizes drive the size of the
-// text bitmaps, so they are kept to what the editor itself can produce.
+// Limits a record must respect to be read (objects never exceed the workspace): outline pens and font sizes
+// drive the size of the text bitmaps, so they are kept to what the editor itself can produce.
 inline constexpr int kMaxOutlineWidth = 10;
 inline constexpr int kMaxFontHeight = 2 * kWorkspaceSize;
 inline constexpr double kMaxWidthScale = 64.0;

@@ -230,14 +230,14 @@ TEST(ObjectRecordRoundTrip, FieldsAreReadOnlyFromTheirVersionOn)
 {
     const auto rect = encodeRecord(sampleRect());
     const RectRecord v3 = decodeRectRecord(rect, 3);
-    EXPECT_EQ(v3.common.intro, RecordEffect{});
+    EXPECT_EQ(v3.common.intro, EffectAssignment{});
     EXPECT_EQ(v3.style, 3);
     const RectRecord v4 = decodeRectRecord(rect, 4);
-    EXPECT_EQ(v4.common.intro, (RecordEffect{101, 2, 7}));
-    EXPECT_EQ(v4.common.outro, (RecordEffect{102, 3, 8}));
-    EXPECT_EQ(v4.common.animation, RecordEffect{});
+    EXPECT_EQ(v4.common.intro, (EffectAssignment{101, 2, 7}));
+    EXPECT_EQ(v4.common.outro, (EffectAssignment{102, 3, 8}));
+    EXPECT_EQ(v4.common.animation, EffectAssignment{});
     const RectRecord v5 = decodeRectRecord(rect, 5);
-    EXPECT_EQ(v5.common.animation, (RecordEffect{103, 4, 9}));
+    EXPECT_EQ(v5.common.animation, (EffectAssignment{103, 4, 9}));
     EXPECT_EQ(v5.reserved, (std::array<std::int32_t, 2>{0, 0}));
 
     const auto text = encodeRecord(sampleText());
@@ -251,12 +251,12 @@ TEST(ObjectRecordRoundTrip, FieldsAreReadOnlyFromTheirVersionOn)
     EXPECT_EQ(decodeEllipseRecord(ellipse, 6).reserved, (std::array<std::int32_t, 3>{0, 1, 0}));
 
     const auto bitmap = encodeRecord(sampleBitmap());
-    EXPECT_EQ(decodeBitmapRecord(bitmap, 4).common.animation, RecordEffect{});
+    EXPECT_EQ(decodeBitmapRecord(bitmap, 4).common.animation, EffectAssignment{});
     EXPECT_EQ(decodeBitmapRecord(bitmap, 4).pixels, sampleBitmap().pixels);
 
     const auto clone = encodeRecord(sampleClone());
     EXPECT_EQ(decodeCloneRecord(clone, 3).sourceRef, 0x00030002u);
-    EXPECT_EQ(decodeCloneRecord(clone, 3).common.outro, RecordEffect{});
+    EXPECT_EQ(decodeCloneRecord(clone, 3).common.outro, EffectAssignment{});
 }
 
 TEST(ObjectRecordRoundTrip, OldRecordsOnlyNeedTheirVersionsFields)
@@ -278,7 +278,7 @@ TEST(ObjectRecordRoundTrip, BitmapPixelsStartAtTheHeaderSize)
     const BitmapRecord r = decodeBitmapRecord(shorter, 6);
     EXPECT_EQ(r.pixels, sampleBitmap().pixels);
     EXPECT_EQ(r.reserved, (std::array<std::int32_t, 3>{}));
-    EXPECT_EQ(r.common.animation, (RecordEffect{103, 4, 9}));
+    EXPECT_EQ(r.common.animation, (EffectAssignment{103, 4, 9}));
 }
 
 TEST(ObjectRecordKinds, TagsSelectTheKind)
@@ -309,7 +309,7 @@ TEST(HostileObjectRecords, TruncatedRecordsFail)
 
 TEST(HostileObjectRecords, RectangleSizeMustBePositiveAndFitTheWorkspace)
 {
-    auto check = [](RecordRect rect) {
+    auto check = [](LayerRect rect) {
         RectRecord r = sampleRect();
         r.common.rect = rect;
         expectBadFormat(encodeRecord(r), decodeRectRecord, "rect");
