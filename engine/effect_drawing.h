@@ -1,0 +1,68 @@
+#pragma once
+// Drawing one image with an effect for one step: the host builds the context, asks the
+// extension what to do (LWXPrepare) and draws accordingly, letting the extension render
+// (LWXDoRender) when it asks to. Used by the animation compiler for objects (object context)
+// and whole canvas images (frame context), and by anyone who wants to run one effect step.
+//
+// Nothing an extension hands back is trusted: only `current` is read back from the context,
+// and a `current` that is empty, inverted or reaches far beyond the workspace makes the step
+// draw nothing instead of allocating or resampling to it.
+#include "engine/extension_host.h"
+#include "imaging/raster.h"
+
+#include <cstdint>
+
+namespace lw {
+
+// Side of the square workspace the canvas sits in, and how far beyond it an effect may place
+// its image (objects fly in from outside the canvas, zooms grow past it).
+inline constexpr std::int32_t kWorkspaceSize = 1200;
+inline constexpr std::int32_t kWorkspaceMargin = kWorkspaceSize;
+
+// Non-empty and within the workspace widened by kWorkspaceMargin on every side.
+bool isDrawableRect(const LWXRect& rect);
+
+// The effect and its settings for one call.
+struct EffectCall {
+    std::int32_t effectId = 0;
+    std::int32_t speed = 0;
+    std::int32_t param = 0;
+};
+
+// What is drawn: an image whose top-left lies at home's top-left in workspace coordinates.
+// For a frame effect, home is the canvas and objectType and hostObject are 0 and null.
+struct EffectSubject {
+    const CRaster* image = nullptr;
+    LWXRect home{};
+    std::int32_t objectType = 0;
+    void* hostObject = nullptr;
+};
+
+// Draws the subject onto output (a canvas-sized image) with the effect at the step; output
+// position = workspace position − canvas origin. Returns the code LWXPrepare gave (0 when the
+// effect is missing), for callers that want to know; codes not listed draw nothing.
+std::int32_t drawWithEffect(const ExtensionHost& host, CRaster& output, const LWXRect& canvas,
+                            const EffectSubject& subject, const EffectCall& call, std::int32_t stepIndex,
+                            std::int32_t stepCount);
+
+// Object context: home = the object's rectangle.
+inline std::int32_t drawObjectWithEffect(const ExtensionHost& host, CRaster& output, const LWXRect& canvas,
+                                         const CRaster& image, const LWXRect& rect, std::int32_t objectType,
+                                         void* hostObject, const EffectCall& call, std::int32_t stepIndex,
+                                         std::int32_t stepCount)
+{
+    return drawWithEffect(host, output, canvas, EffectSubject{&image, rect, objectType, hostObject}, call,
+                          stepIndex, stepCount);
+}
+
+// Frame context: the source is a whole canvas-sized image, home = current = canvas.
+inline std::int32_t drawImageWithFrameEffect(const ExtensionHost& host, CRaster& output,
+                                             const LWXRect& canvas, const CRaster& source,
+                                             const EffectCall& call, std::int32_t stepIndex,
+                                             std::int32_t stepCount)
+{
+    return drawWithEffect(host, output, canvas, EffectSubject{&source, canvas, 0, nullptr}, call, stepIndex,
+                          stepCount);
+}
+
+} // namespace lw
