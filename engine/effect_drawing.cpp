@@ -22,8 +22,8 @@ void drawAt(const CRaster& image, CRaster& output, const LWXRect& canvas, std::i
 
 bool isDrawableRect(const LWXRect& rect)
 {
-    constexpr std::int32_t low = -kWorkspaceMargin;
-    constexpr std::int32_t high = kWorkspaceSize + kWorkspaceMargin;
+    constexpr std::int32_t low = -kEffectWorkspaceMargin;
+    constexpr std::int32_t high = kEffectWorkspaceSize + kEffectWorkspaceMargin;
     return rect.left < rect.right && rect.top < rect.bottom && rect.left >= low && rect.top >= low &&
            rect.right <= high && rect.bottom <= high;
 }

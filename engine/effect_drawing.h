@@ -16,10 +16,10 @@ namespace lw {
 
 // Side of the square workspace the canvas sits in, and how far beyond it an effect may place
 // its image (objects fly in from outside the canvas, zooms grow past it).
-inline constexpr std::int32_t kWorkspaceSize = 1200;
-inline constexpr std::int32_t kWorkspaceMargin = kWorkspaceSize;
+inline constexpr std::int32_t kEffectWorkspaceSize = 1200;
+inline constexpr std::int32_t kEffectWorkspaceMargin = kEffectWorkspaceSize;
 
-// Non-empty and within the workspace widened by kWorkspaceMargin on every side.
+// Non-empty and within the workspace widened by kEffectWorkspaceMargin on every side.
 bool isDrawableRect(const LWXRect& rect);
 
 // The effect and its settings for one call.

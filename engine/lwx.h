@@ -42,18 +42,18 @@ extern "C" {
 
 /* What an effect is for. */
 typedef enum EffectKind {
-    LWX_KIND_INTRO = 1,     /* an object or frame entering */
-    LWX_KIND_OUTRO = 2,     /* leaving */
-    LWX_KIND_ANIMATION = 3  /* runs while the frame is shown */
+    LWX_KIND_INTRO = 1,    /* an object or frame entering */
+    LWX_KIND_OUTRO = 2,    /* leaving */
+    LWX_KIND_ANIMATION = 3 /* runs while the frame is shown */
 } EffectKind;
 
 /* Results of LWXPrepare; any other value counts as LWX_HIDE. */
 enum {
-    LWX_HIDE = 0,            /* nothing is drawn in this step */
-    LWX_DRAW_IN_PLACE = 1,   /* the source unchanged at home's top-left (frames: canvas origin) */
-    LWX_DRAW_MOVED = 2,      /* the source unchanged at current's top-left */
-    LWX_DRAW_STRETCHED = 3,  /* the source resampled to current's size at current's top-left */
-    LWX_RENDER = 10          /* LWXDoRender fills a zero target of current's size, drawn there */
+    LWX_HIDE = 0,           /* nothing is drawn in this step */
+    LWX_DRAW_IN_PLACE = 1,  /* the source unchanged at home's top-left (frames: canvas origin) */
+    LWX_DRAW_MOVED = 2,     /* the source unchanged at current's top-left */
+    LWX_DRAW_STRETCHED = 3, /* the source resampled to current's size at current's top-left */
+    LWX_RENDER = 10         /* LWXDoRender fills a zero target of current's size, drawn there */
 };
 
 /* left, top, right, bottom in workspace coordinates; right and bottom exclusive. */
@@ -74,13 +74,13 @@ typedef struct LWXEffectInfo {
 
 /* Built by the host for every LWXPrepare and passed unchanged to the LWXDoRender after it. */
 typedef struct LWXEffectContext {
-    LWXRect canvas;      /* the canvas in workspace coordinates */
-    LWXRect home;        /* the object's rectangle; the canvas for a frame effect */
-    LWXRect current;     /* equal to home on entry; LWXPrepare may change it */
-    int32_t objectType;  /* the object's type code; 0 for a frame effect */
-    int32_t frameCount;  /* -N for an intro, +N for an outro, +M for an animation */
-    int32_t speed;       /* 0 Ultra Fast .. 5 Very Slow */
-    int32_t param;       /* the effect's own setting, 0 = defaults */
+    LWXRect canvas;         /* the canvas in workspace coordinates */
+    LWXRect home;           /* the object's rectangle; the canvas for a frame effect */
+    LWXRect current;        /* equal to home on entry; LWXPrepare may change it */
+    int32_t objectType;     /* the object's type code; 0 for a frame effect */
+    int32_t frameCount;     /* -N for an intro, +N for an outro, +M for an animation */
+    int32_t speed;          /* 0 Ultra Fast .. 5 Very Slow */
+    int32_t param;          /* the effect's own setting, 0 = defaults */
     const uint32_t* source; /* home's width x height pixels, read-only */
     uint32_t* target;       /* null in LWXPrepare; current's width x height in LWXDoRender */
     void* host;             /* opaque: the layer object, or null for a frame effect */
