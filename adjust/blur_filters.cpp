@@ -1,0 +1,106 @@
+#include "adjust/blur_filters.h"
+
+#include "adjust/filter_limits.h"
+#include "adjust/pixel_channels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace lw {
+
+CRaster makeEdgeBlur(const CRaster& raster, int distance)
+{
+    const int a = std::clamp(distance, 0, kMaxFilterDistance);
+    const int w = raster.width(), h = raster.height();
+    CRaster out(w + a, h);
+    if (!raster.hasBlock())
+        return out;
+    // Running sums along the row: sums[c][x + 1] = sum of channel c over columns 0 … x.
+    std::vector<long long> sums[4];
+    for (auto& s : sums)
+        s.assign(static_cast<std::size_t>(w) + 1, 0);
+    for (int y = 0; y < h; ++y) {
+        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = row[x];
+            const int channel[4] = {blueOf(p), greenOf(p), redOf(p), transparencyOf(p)};
+            for (int c = 0; c < 4; ++c)
+                sums[c][static_cast<std::size_t>(x) + 1] = sums[c][static_cast<std::size_t>(x)] + channel[c];
+        }
+        std::uint32_t* target = out.bits() + out.indexOf(0, y);
+        for (int j = 0; j < w + a; ++j) {
+            // Source columns j - a … j; those outside the row count as fully transparent.
+            const int first = std::max(0, j - a), last = std::min(w - 1, j);
+            const long long inside = last - first + 1;
+            const auto sum = [&](int c) {
+                return sums[c][static_cast<std::size_t>(last) + 1] - sums[c][static_cast<std::size_t>(first)];
+            };
+            const long long t = (sum(3) + 255 * (a + 1 - inside)) / (a + 1);
+            target[j] = makePixel(static_cast<int>(t), static_cast<int>(sum(2) / inside),
+                                  static_cast<int>(sum(1) / inside), static_cast<int>(sum(0) / inside));
+        }
+    }
+    return out;
+}
+
+CRaster makeGaussianBlur(const CRaster& raster, int radius)
+{
+    const int r = std::clamp(radius, 0, kMaxFilterRadius);
+    const int w = raster.width(), h = raster.height();
+    const int side = 2 * r + 1;
+    CRaster out(w + side, h + side);
+    if (!raster.hasBlock())
+        return out;
+
+    // Whole-number weights trunc(max(0, r - distance) × 255 / r), so that an even area keeps its
+    // colour exactly. Radius 0 would divide by zero; its limit is the centre alone.
+    std::vector<long long> weights(static_cast<std::size_t>(side) * side);
+    if (r == 0)
+        weights[0] = 255;
+    for (int l = -r; r > 0 && l <= r; ++l)
+        for (int k = -r; k <= r; ++k)
+            weights[static_cast<std::size_t>((l + r) * side + (k + r))] = static_cast<long long>(
+                std::max(0.0, r - std::sqrt(static_cast<double>(k * k + l * l))) * 255 / r);
+
+    // The source top row first, so the inner loop runs along memory.
+    std::vector<std::uint32_t> source(static_cast<std::size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        std::copy_n(raster.bits() + raster.indexOf(0, y), w,
+                    source.begin() + static_cast<std::ptrdiff_t>(y) * w);
+
+    for (int j = 0; j < out.height(); ++j) {
+        std::uint32_t* target = out.bits() + out.indexOf(0, j);
+        const int lFirst = std::max(-r, r - j), lLast = std::min(r, h - 1 - j + r);
+        for (int i = 0; i < out.width(); ++i) {
+            const int kFirst = std::max(-r, r - i), kLast = std::min(r, w - 1 - i + r);
+            const int count = kLast - kFirst + 1;
+            long long sw = 0, sb = 0, sg = 0, sr = 0, so = 0;
+            for (int l = lFirst; count > 0 && l <= lLast; ++l) {
+                const std::uint32_t* p =
+                    source.data() + static_cast<std::ptrdiff_t>(j + l - r) * w + (i - r + kFirst);
+                const long long* u =
+                    weights.data() + static_cast<std::ptrdiff_t>(l + r) * side + (r + kFirst);
+                for (int k = 0; k < count; ++k) {
+                    const long long wk = u[k];
+                    const std::uint32_t q = p[k];
+                    sw += wk;
+                    sb += wk * blueOf(q);
+                    sg += wk * greenOf(q);
+                    sr += wk * redOf(q);
+                    so += wk * opacityOf(q);
+                }
+            }
+            if (sw > 0) {
+                const long long o = so / sw;
+                target[i] = makePixel(static_cast<int>(255 - o), static_cast<int>(sr / sw),
+                                      static_cast<int>(sg / sw), static_cast<int>(sb / sw));
+            } else {
+                target[i] = 0xFF000000u;
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace lw
