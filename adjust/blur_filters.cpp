@@ -1,5 +1,6 @@
 #include "adjust/blur_filters.h"
 
+#include "adjust/cone_kernel.h"
 #include "adjust/filter_limits.h"
 #include "adjust/pixel_channels.h"
 
@@ -54,14 +55,9 @@ CRaster makeGaussianBlur(const CRaster& raster, int radius)
         return out;
 
     // Whole-number weights trunc(max(0, r - distance) × 255 / r), so that an even area keeps its
-    // colour exactly. Radius 0 would divide by zero; its limit is the centre alone.
-    std::vector<long long> weights(static_cast<std::size_t>(side) * side);
-    if (r == 0)
-        weights[0] = 255;
-    for (int l = -r; r > 0 && l <= r; ++l)
-        for (int k = -r; k <= r; ++k)
-            weights[static_cast<std::size_t>((l + r) * side + (k + r))] = static_cast<long long>(
-                std::max(0.0, r - std::sqrt(static_cast<double>(k * k + l * l))) * 255 / r);
+    // colour exactly.
+    const ConeKernel<long long> cone(
+        r, [](double height, int radius) { return static_cast<long long>(height * 255 / radius); });
 
     // The source top row first, so the inner loop runs along memory.
     std::vector<std::uint32_t> source(static_cast<std::size_t>(w) * h);
@@ -74,14 +70,16 @@ CRaster makeGaussianBlur(const CRaster& raster, int radius)
         const int lFirst = std::max(-r, r - j), lLast = std::min(r, h - 1 - j + r);
         for (int i = 0; i < out.width(); ++i) {
             const int kFirst = std::max(-r, r - i), kLast = std::min(r, w - 1 - i + r);
-            const int count = kLast - kFirst + 1;
             long long sw = 0, sb = 0, sg = 0, sr = 0, so = 0;
-            for (int l = lFirst; count > 0 && l <= lLast; ++l) {
+            for (int l = lFirst; l <= lLast; ++l) {
+                const auto span = cone.span(l);
+                const int first = std::max(kFirst, span.first), last = std::min(kLast, span.last);
+                if (first > last)
+                    continue;
                 const std::uint32_t* p =
-                    source.data() + static_cast<std::ptrdiff_t>(j + l - r) * w + (i - r + kFirst);
-                const long long* u =
-                    weights.data() + static_cast<std::ptrdiff_t>(l + r) * side + (r + kFirst);
-                for (int k = 0; k < count; ++k) {
+                    source.data() + static_cast<std::ptrdiff_t>(j + l - r) * w + (i - r + first);
+                const long long* u = cone.row(l) + (r + first);
+                for (int k = 0; k <= last - first; ++k) {
                     const long long wk = u[k];
                     const std::uint32_t q = p[k];
                     sw += wk;

@@ -1,5 +1,6 @@
 #include "adjust/shadow_filters.h"
 
+#include "adjust/cone_kernel.h"
 #include "adjust/filter_limits.h"
 #include "adjust/pixel_channels.h"
 
@@ -19,33 +20,11 @@ ShadowSettings glowDefaults()
     return ShadowSettings{0, 100, 5, 0x00FFFFFF};
 }
 
-namespace {
-
-// Cone weights max(0, r - distance) / r over the (2r + 1)² offsets, row by row. A radius of 0
-// would divide by zero; its limit is the centre alone with weight 1.
-std::vector<double> coneWeights(int r)
-{
-    const int side = 2 * r + 1;
-    std::vector<double> weights(static_cast<std::size_t>(side) * side);
-    if (r == 0) {
-        weights[0] = 1;
-        return weights;
-    }
-    for (int l = -r; l <= r; ++l)
-        for (int k = -r; k <= r; ++k)
-            weights[static_cast<std::size_t>((l + r) * side + (k + r))] =
-                std::max(0.0, r - std::sqrt(static_cast<double>(k * k + l * l))) / r;
-    return weights;
-}
-
-} // namespace
-
 CRaster makeDropShadow(const CRaster& raster, const ShadowSettings& settings)
 {
     const int r = std::clamp(settings.radius, 0, kMaxFilterRadius);
     const int s = std::clamp(settings.distance, 0, kMaxFilterDistance);
     const int w = raster.width(), h = raster.height();
-    const int side = 2 * r + 1;
     CRaster out(w + 2 * r + s + 1, h + 2 * r + s + 1);
     out.FillRect((settings.colour & 0x00FFFFFFu) | 0xFF000000u);
     if (!raster.hasBlock())
@@ -58,9 +37,9 @@ CRaster makeDropShadow(const CRaster& raster, const ShadowSettings& settings)
         for (int x = 0; x < w; ++x)
             opacity[static_cast<std::size_t>(y) * w + x] = static_cast<std::uint8_t>(opacityOf(row[x]));
     }
-    const std::vector<double> weights = coneWeights(r);
+    const ConeKernel<double> cone(r, [](double height, int radius) { return height / radius; });
     double total = 0;
-    for (double u : weights)
+    for (double u : cone.weights())
         total += u;
     const double scale = settings.intensity * 0.01;
     const std::uint32_t colour = settings.colour & 0x00FFFFFFu;
@@ -73,12 +52,15 @@ CRaster makeDropShadow(const CRaster& raster, const ShadowSettings& settings)
         for (int i = 0; i < columns; ++i) {
             const int kFirst = std::max(-r, r - i), kLast = std::min(r, w - 1 - i + r);
             double a = 0;
-            const int count = kLast - kFirst + 1;
-            for (int l = lFirst; count > 0 && l <= lLast; ++l) {
+            for (int l = lFirst; l <= lLast; ++l) {
+                const auto span = cone.span(l);
+                const int first = std::max(kFirst, span.first), last = std::min(kLast, span.last);
+                if (first > last)
+                    continue;
                 const std::uint8_t* source =
-                    opacity.data() + static_cast<std::ptrdiff_t>(j + l - r) * w + (i - r + kFirst);
-                const double* u = weights.data() + static_cast<std::ptrdiff_t>(l + r) * side + (r + kFirst);
-                for (int k = 0; k < count; ++k)
+                    opacity.data() + static_cast<std::ptrdiff_t>(j + l - r) * w + (i - r + first);
+                const double* u = cone.row(l) + (r + first);
+                for (int k = 0; k <= last - first; ++k)
                     a += u[k] * source[k];
             }
             const double m = total > 0 ? std::clamp(a / total, 0.0, 255.0) : 0.0;

@@ -61,8 +61,10 @@ CRaster RotateRaster(const CRaster& source, double angle, std::uint32_t fill, bo
             const double sx = di * c - dj * s + w / 2;
             const double sy = di * s + dj * c + h / 2;
             const int ix = static_cast<int>(sx), iy = static_cast<int>(sy);
+            // A 3 × 3 neighbourhood wholly outside the source mixes only the fill.
+            const bool near = ix >= -1 && iy >= -1 && ix <= w && iy <= h;
             if (smooth)
-                row[i] = hasSource ? smoothSample(source, sx, sy, ix, iy, fill) : fill;
+                row[i] = hasSource && near ? smoothSample(source, sx, sy, ix, iy, fill) : fill;
             else
                 row[i] = hasSource && source.contains(ix, iy) ? source.bits()[source.indexOf(ix, iy)] : fill;
         }
