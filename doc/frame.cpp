@@ -62,6 +62,7 @@ void CFrame::UpdateComposites(CLayerObject* from)
 {
     const LayerRect canvasRect = canvasRectOrEmpty();
     for (CLayerObject* object = from; object; object = object->next.get()) {
+        matchCloneSize(*object);
         object->composite.Fill(255);
         if (object->hasTransparency) {
             const LayerRect& r = object->rect;

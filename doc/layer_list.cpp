@@ -16,6 +16,13 @@ std::unique_ptr<CLayerObject> CopyForUndo(const CLayerObject& object)
     return copy;
 }
 
+void matchCloneSize(CLayerObject& object)
+{
+    const CLayerObject* source = object.IsClone() ? object.CloneSource() : nullptr;
+    if (source && (source->width() != object.width() || source->height() != object.height()))
+        object.ResizeImages(source->width(), source->height());
+}
+
 CLayerList::~CLayerList()
 {
     Commit();
@@ -59,6 +66,7 @@ void CLayerList::RenderInto(CRaster& target, const LayerRect& canvas) const
 void CLayerList::UpdateComposites(CLayerObject* from)
 {
     for (CLayerObject* object = from; object; object = object->next.get()) {
+        matchCloneSize(*object);
         object->composite.Fill(255);
         if (object->hasTransparency)
             for (const CLayerObject* below = head.get(); below && below != object; below = below->next.get())

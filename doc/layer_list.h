@@ -102,6 +102,10 @@ private:
     void LinkAfter(CLayerObject* below, std::unique_ptr<CLayerObject> object);
 };
 
+// Gives a clone its source's size before its composite is built, so that the refresh inside the
+// clone's Compose does not re-create a composite that already holds the backdrop.
+void matchCloneSize(CLayerObject& object);
+
 // An undo copy: the kind's copy with the animation effect kept (so that undo restores it).
 std::unique_ptr<CLayerObject> CopyForUndo(const CLayerObject& object);
 

@@ -142,3 +142,18 @@ TEST(CloneReferenceTest, RemoveFirstCloneAndRetarget)
     EXPECT_EQ(second.ObjectAt(0), c2);
     EXPECT_FALSE(a.RemoveFirstCloneOf(second, x));
 }
+
+TEST(CloneReferenceTest, CloneTakesANewSourceSizeWithoutLosingItsBackdrop)
+{
+    CAnimation a;
+    auto* source =
+        static_cast<lwtest::SolidObject*>(a.firstFrame->AppendObject(solid(400, 580, 4, 4, 0x80000000u)));
+    CFrame& second = *a.AppendFrame();
+    TestClone* clone = addClone(second, source);
+    source->ResizeImages(8, 6);
+    source->Repaint(0x80000000u);
+    second.UpdateAllComposites();
+    EXPECT_EQ(clone->rect, (LayerRect{400, 580, 408, 586}));
+    // Half black over the white canvas: (0 * 127 + 255 * 128) / 255 in every channel.
+    EXPECT_EQ(clone->composite.GetPixel(7, 5), 0x00808080u);
+}
