@@ -1,9 +1,11 @@
 #pragma once
 // What the view hands to the model's hit tests and screen painting. The view owns both.
 //
-// Painting coordinates: the painter given in a ViewMapping draws in zoomed workspace pixels
-// (workspace × zoom); the view has already translated it by minus the scroll origin. The origin
-// is carried as well because invalidation works in window pixels.
+// Painting coordinates: the painter given to Paint draws in zoomed workspace pixels (workspace
+// × zoom). The view translates it by minus `origin` before the call, where `origin` is the zoomed
+// workspace point shown at the window's top-left (the scroll position, negative when the
+// workspace is centred in a larger window); window pixel = zoomed pixel − origin. The origin is
+// carried as well because invalidation works in window pixels.
 #include <QPoint>
 
 class QPainter;
@@ -23,7 +25,7 @@ struct ViewState {
 struct ViewMapping {
     QPainter* painter = nullptr;
     int zoom = 1;
-    QPoint origin; // scroll origin in zoomed pixels
+    QPoint origin; // zoomed workspace point at the window's top-left
 };
 
 } // namespace lw
