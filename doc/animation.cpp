@@ -1,6 +1,7 @@
 #include "doc/animation.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace lw {
@@ -310,15 +311,19 @@ void CAnimation::FitCanvasToContent(const CFrame* only)
     const LayerRect u = only ? only->Bounds() : Bounds();
     if (rectIsEmpty(u))
         return;
-    const int w = rectWidth(u), h = rectHeight(u);
+    // Widths in 64 bits: stored rectangles may lie anywhere.
+    const std::int64_t w = std::int64_t{u.right} - u.left;
+    const std::int64_t h = std::int64_t{u.bottom} - u.top;
     if (w > kMaxCanvasSide || h > kMaxCanvasSide)
         return;
-    const int dx = ((u.left - u.right) + kWorkspaceSize) / 2 - u.left;
-    const int dy = ((u.top - u.bottom) + kWorkspaceSize) / 2 - u.top;
+    const std::int64_t dx = (kWorkspaceSize - w) / 2 - u.left;
+    const std::int64_t dy = (kWorkspaceSize - h) / 2 - u.top;
+    if (dx < INT32_MIN / 2 || dx > INT32_MAX / 2 || dy < INT32_MIN / 2 || dy > INT32_MAX / 2)
+        return;
     for (CFrame* f = firstFrame.get(); f; f = f->next.get())
         for (CLayerObject* o = f->head.get(); o; o = o->next.get())
-            o->OffsetBy(dx, dy);
-    SetSize(w, h);
+            o->OffsetBy(static_cast<int>(dx), static_cast<int>(dy));
+    SetSize(static_cast<int>(w), static_cast<int>(h));
 }
 
 LayerRect CAnimation::Bounds() const

@@ -17,6 +17,13 @@ QRect toQRect(const LayerRect& r)
     return QRect(r.left, r.top, rectWidth(r), rectHeight(r));
 }
 
+// A border wider than the workspace paints the same as one that fills it (and keeps the
+// arithmetic below in range for any stored value).
+int borderExtent(std::int32_t borderWidth)
+{
+    return std::clamp(borderWidth, 0, kWorkspaceSize);
+}
+
 QColor frameColour(std::uint32_t colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -79,7 +86,7 @@ void CFrame::UpdateComposites(CLayerObject* from)
                 if (borderWidth > 0)
                     object->composite.FillRect(rasterColourFromFrameColour(borderColour), c);
                 object->composite.FillRect(rasterColourFromFrameColour(backgroundColour),
-                                           inflateRect(c, -std::max(0, borderWidth)));
+                                           inflateRect(c, -borderExtent(borderWidth)));
             }
             for (const CLayerObject* below = head.get(); below && below != object; below = below->next.get())
                 below->RenderInto(object->composite, r);
@@ -98,7 +105,7 @@ void CFrame::Render()
         if (borderWidth > 0) {
             const std::uint32_t border = rasterColourFromFrameColour(borderColour);
             const int w = image.width(), h = image.height();
-            const int b = borderWidth;
+            const int b = borderExtent(borderWidth);
             image.FillRect(border, LayerRect{0, 0, w, b});
             image.FillRect(border, LayerRect{0, h - b, w, h});
             image.FillRect(border, LayerRect{0, 0, b, h});
@@ -171,7 +178,7 @@ void CFrame::Paint(QPainter& dc, const ViewMapping& view) const
     if (backgroundImage) {
         backgroundImage->DrawZoomed(dc, zoom, canvasRectOrEmpty().left, canvasRectOrEmpty().top);
     } else {
-        const int b = std::max(0, borderWidth) * zoom;
+        const int b = borderExtent(borderWidth) * zoom;
         dc.fillRect(toQRect(inflateRect(z, -b)), frameColour(backgroundColour));
         if (borderWidth > 0) {
             const QColor border = frameColour(borderColour);

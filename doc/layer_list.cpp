@@ -292,6 +292,9 @@ void CLayerList::SendSelectedToBack()
 
 void CLayerList::MoveSelected(int dx, int dy)
 {
+    // No selection inside the workspace moves further than its size; keeps the sums in range.
+    dx = std::clamp(dx, -2 * kWorkspaceSize, 2 * kWorkspaceSize);
+    dy = std::clamp(dy, -2 * kWorkspaceSize, 2 * kWorkspaceSize);
     const LayerRect u = offsetRect(Bounds(true), dx, dy);
     if (CountSelected() == 0)
         return;

@@ -148,3 +148,18 @@ TEST(FrameTest, GeneratedChainsAreFreedWithTheFrame)
     EXPECT_EQ(f.animationFrames, nullptr);
     EXPECT_FALSE(a.IsAnimated());
 }
+
+TEST(FrameRenderTest, OutOfRangeBorderWidthsStayInRange)
+{
+    CAnimation a;
+    CFrame& f = *a.firstFrame;
+    f.borderColour = 0x0000FF;
+    f.borderWidth = 0x7FFFFFFF; // as a damaged file might carry it
+    CLayerObject* glass = f.AppendObject(solid(400, 580, 4, 4, 0xFF000000));
+    f.Render();
+    EXPECT_EQ(f.image.GetPixel(234, 30), 0x00FF0000u); // all border
+    EXPECT_EQ(glass->composite.GetPixel(1, 1), 0x00FF0000u);
+    f.borderWidth = -7; // no border
+    f.Render();
+    EXPECT_EQ(f.image.GetPixel(0, 0), 0x00FFFFFFu);
+}

@@ -215,3 +215,12 @@ TEST(LayerListTest, LongListsAreFreedWithoutRecursion)
     a.reset();
     SUCCEED();
 }
+
+TEST(LayerListTest, HugeMovesAreClampedToo)
+{
+    CAnimation a;
+    CFrame& f = *a.firstFrame;
+    f.AppendObject(solid(100, 100, 10, 10, 1))->selected = 1;
+    f.MoveSelected(0x7FFFFFFF, -0x7FFFFFFF - 1);
+    EXPECT_EQ(f.ObjectAt(0)->rect, (LayerRect{1190, 0, 1200, 10}));
+}
