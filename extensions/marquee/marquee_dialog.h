@@ -1,0 +1,12 @@
+// The "Marquee" direction dialog.
+#pragma once
+
+#include <cstdint>
+
+namespace lw::marquee {
+
+// Shows the modal dialog owned by parent (a QWidget*, may be null), starting from param; on OK
+// stores the chosen direction in param. Returns true on OK. Does nothing without Qt Widgets.
+bool editDirection(int32_t& param, void* parent);
+
+} // namespace lw::marquee
