@@ -47,8 +47,10 @@ int64_t percentage(int32_t id, int64_t a, int64_t n, int32_t speed)
         int64_t period = 1;
         for (int32_t i = 0; i < speed && i < 30; ++i)
             period *= 2;
+        // With P = 1 every step is at 0 % and the object stays home; the turn back only
+        // applies once there is a way to go.
         int64_t p = ((a % period) * 100) / period;
-        if (a % (2 * period) >= period)
+        if (period > 1 && a % (2 * period) >= period)
             p = 100 - p;
         return p;
     }
