@@ -2,6 +2,8 @@
 // which entry points it exports.
 #include "fx1_support.h"
 
+#include "support/test_paths.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -172,6 +174,27 @@ TEST_P(LibraryCatalogue, ExportsExactlyItsEntryPoints)
 
 INSTANTIATE_TEST_SUITE_P(EffectLibraries, LibraryCatalogue, ::testing::ValuesIn(libraries()),
                          [](const ::testing::TestParamInfo<Library>& info) { return info.param.name; });
+
+// The application loads the whole extensions/ folder: every library is there with its effects,
+// and the later-loaded rotate.lwx answers id 51 (glintsweep.lwx lists it too).
+TEST(ExtensionsFolder, HoldsEveryLibraryWithItsEffects)
+{
+    lw::ExtensionHost host;
+    host.load(lwtest::buildDir() + "/extensions");
+    for (const Library& library : libraries()) {
+        const lw::ExtensionModule* found = nullptr;
+        for (const lw::ExtensionModule* m = host.modules(); m; m = m->next.get())
+            if (m->fileName == library.name + ".lwx")
+                found = m;
+        ASSERT_NE(found, nullptr) << library.name;
+        std::size_t count = 0;
+        found->forEachEffect([&](const lw::ExtensionEffect&) { ++count; });
+        EXPECT_EQ(count, library.effects.size()) << library.name;
+    }
+    const lw::ExtensionEffect* rotateIn = host.findEffect(51);
+    ASSERT_NE(rotateIn, nullptr);
+    EXPECT_EQ(rotateIn->name, "Rotate In");
+}
 
 // fly and stretch export an LWXDoRender that leaves the target alone.
 TEST(DoNothingRender, FlyAndStretchLeaveTheTargetUntouched)
