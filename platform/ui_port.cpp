@@ -39,4 +39,24 @@ std::optional<int> ScriptedUiPort::askNumber(const NumberQuestion& question)
     return result;
 }
 
+std::optional<MetafileRasterAnswer> ScriptedUiPort::askMetafileRaster(const MetafileRasterQuestion& question)
+{
+    metafileQuestions_.push_back(question);
+    if (metafileAnswers_.empty())
+        return MetafileRasterAnswer{question.width, question.height, question.rememberForAll};
+    const auto result = metafileAnswers_.front();
+    metafileAnswers_.pop_front();
+    return result;
+}
+
+std::optional<GifImportAnswer> ScriptedUiPort::askGifImport(const GifImportQuestion& question)
+{
+    gifImportQuestions_.push_back(question);
+    if (gifImportAnswers_.empty())
+        return GifImportAnswer{};
+    const auto result = gifImportAnswers_.front();
+    gifImportAnswers_.pop_front();
+    return result;
+}
+
 } // namespace lw

@@ -29,12 +29,49 @@ struct NumberQuestion {
     int maximum = 100;
 };
 
+// "Metafile Raster": the size a metafile is rendered at. Width and height (1 … 1200) are linked
+// by the ratio width / height taken when the dialog opens; "Запомнить для всех" starts checked and
+// renders at twice the size.
+struct MetafileRasterQuestion {
+    int width = 0;
+    int height = 0;
+    bool rememberForAll = true;
+    static constexpr int kMinimum = 1;
+    static constexpr int kMaximum = 1200;
+    double ratio() const { return height != 0 ? static_cast<double>(width) / height : 1.0; }
+    // What the dialog puts in the other field when one is typed (truncated).
+    static int heightForWidth(int width, double ratio)
+    {
+        return ratio != 0 ? static_cast<int>(width / ratio) : width;
+    }
+    static int widthForHeight(int height, double ratio) { return static_cast<int>(height * ratio); }
+};
+struct MetafileRasterAnswer {
+    int width = 0;
+    int height = 0;
+    bool rememberForAll = true;
+};
+
+// "Импортирование GIF-файла": how the frames of an animated GIF become document frames.
+enum class GifImportMode { Full, Optimised };
+struct GifImportQuestion {
+    int frameCount = 0;
+    long long sizeEstimate = 0;
+};
+struct GifImportAnswer {
+    bool allFrames = true;                    // "Все кадры файла"
+    GifImportMode mode = GifImportMode::Full; // "В полном объёме" / "Оптимизировать"
+};
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
     virtual MsgResult messageBox(const Message& message) = 0;
     // Returns the chosen number, or nothing when the user cancels.
     virtual std::optional<int> askNumber(const NumberQuestion& question) = 0;
+    // Nothing when the user cancels.
+    virtual std::optional<MetafileRasterAnswer> askMetafileRaster(const MetafileRasterQuestion& question) = 0;
+    virtual std::optional<GifImportAnswer> askGifImport(const GifImportQuestion& question) = 0;
 };
 
 // The button a message box returns when nobody answers: the first one it offers.
@@ -46,19 +83,35 @@ class ScriptedUiPort : public UiPort {
 public:
     MsgResult messageBox(const Message& message) override;
     std::optional<int> askNumber(const NumberQuestion& question) override;
+    std::optional<MetafileRasterAnswer> askMetafileRaster(const MetafileRasterQuestion& question) override;
+    std::optional<GifImportAnswer> askGifImport(const GifImportQuestion& question) override;
 
     void queueButton(MsgResult result) { buttons_.push_back(result); }
     void queueNumber(std::optional<int> value) { numbers_.push_back(value); }
+    void queueMetafileRaster(std::optional<MetafileRasterAnswer> answer)
+    {
+        metafileAnswers_.push_back(answer);
+    }
+    void queueGifImport(std::optional<GifImportAnswer> answer) { gifImportAnswers_.push_back(answer); }
 
     const std::vector<Message>& messages() const { return messages_; }
     const std::vector<NumberQuestion>& numberQuestions() const { return numberQuestions_; }
-    void clear() { messages_.clear(), numberQuestions_.clear(); }
+    const std::vector<MetafileRasterQuestion>& metafileRasterQuestions() const { return metafileQuestions_; }
+    const std::vector<GifImportQuestion>& gifImportQuestions() const { return gifImportQuestions_; }
+    void clear()
+    {
+        messages_.clear(), numberQuestions_.clear(), metafileQuestions_.clear(), gifImportQuestions_.clear();
+    }
 
 private:
     std::deque<MsgResult> buttons_;
     std::deque<std::optional<int>> numbers_;
     std::vector<Message> messages_;
     std::vector<NumberQuestion> numberQuestions_;
+    std::deque<std::optional<MetafileRasterAnswer>> metafileAnswers_;
+    std::vector<MetafileRasterQuestion> metafileQuestions_;
+    std::deque<std::optional<GifImportAnswer>> gifImportAnswers_;
+    std::vector<GifImportQuestion> gifImportQuestions_;
 };
 
 } // namespace lw

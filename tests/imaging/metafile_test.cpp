@@ -1,0 +1,144 @@
+#include "imaging/metafile_loader.h"
+#include "imaging/metafile_raster.h"
+#include "support/picture_builders.h"
+
+#include <gtest/gtest.h>
+
+using namespace lw;
+using namespace lwtest;
+
+namespace {
+
+std::uint32_t pixel(const ImportedPicture& p, int x, int y)
+{
+    return p.raster.bits()[p.raster.indexOf(x, y)];
+}
+
+const RasterRect kFrame{366, 570, 834, 630};
+
+} // namespace
+
+TEST(MetafileLoader, PlaceableUnitsSelectTheMappingMode)
+{
+    EXPECT_EQ(PlaceableMappingMode(100), MappingMode::LoEnglish);
+    EXPECT_EQ(PlaceableMappingMode(254), MappingMode::LoMetric);
+    EXPECT_EQ(PlaceableMappingMode(1000), MappingMode::HiEnglish);
+    EXPECT_EQ(PlaceableMappingMode(1440), MappingMode::Twips);
+    EXPECT_EQ(PlaceableMappingMode(2540), MappingMode::HiMetric);
+    EXPECT_EQ(PlaceableMappingMode(96), MappingMode::Anisotropic);
+
+    ScriptedUiPort ui;
+    const auto m =
+        LoadMetafileBytes(placeableMetafile(1440, 1440, 720, windowsMetafile(0, 0, 40, 40, 0xFF)), ui);
+    ASSERT_TRUE(m);
+    EXPECT_TRUE(m->placeable);
+    EXPECT_EQ(m->mappingMode, MappingMode::Twips);
+    // One inch by half an inch at 96 pixels per inch.
+    EXPECT_EQ(m->bounds.right, 96);
+    EXPECT_EQ(m->bounds.bottom, 48);
+    EXPECT_EQ(m->bytes, windowsMetafile(0, 0, 40, 40, 0xFF));
+}
+
+TEST(MetafileLoader, KindsAndFailures)
+{
+    ScriptedUiPort ui;
+    const auto emf = LoadMetafileBytes(enhancedMetafile(40, 30, 0, 0, 10, 10, 0xFF), ui);
+    ASSERT_TRUE(emf);
+    EXPECT_EQ(emf->kind, MetafileKind::Enhanced);
+    EXPECT_EQ(emf->bounds.right, 40);
+    EXPECT_EQ(emf->bounds.bottom, 30);
+    const auto wmf = LoadMetafileBytes(windowsMetafile(0, 0, 20, 20, 0xFF), ui);
+    ASSERT_TRUE(wmf);
+    EXPECT_EQ(wmf->kind, MetafileKind::Windows);
+    EXPECT_EQ(wmf->bounds.right, 40); // from the window extent
+    EXPECT_TRUE(ui.messages().empty());
+
+    EXPECT_FALSE(LoadMetafile(tempPath("missing.wmf"), ui));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Fail in file open! Error 2\n");
+    EXPECT_EQ(ui.messages()[0].caption, "Error");
+    ui.clear();
+
+    EXPECT_FALSE(LoadMetafileBytes(Bytes{}, ui));
+    EXPECT_EQ(ui.messages().at(0).text, "Fail in creating map file! Error 1006\n");
+    ui.clear();
+
+    Bytes placeable = placeableMetafile(1440, 100, 100, windowsMetafile(0, 0, 40, 40, 0xFF));
+    placeable[28] = 0xFF; // more words than the file holds
+    EXPECT_FALSE(LoadMetafileBytes(placeable, ui));
+    EXPECT_EQ(ui.messages().at(0).text, "SetWinMetaFileBits failed, 0");
+    EXPECT_EQ(ui.messages().at(0).caption, "Error!");
+    ui.clear();
+
+    Bytes plain = windowsMetafile(0, 0, 40, 40, 0xFF);
+    plain[18] = 0xFF; // first record longer than the file
+    EXPECT_FALSE(LoadMetafileBytes(plain, ui));
+    EXPECT_EQ(ui.messages().at(0).text, "GetMetaFile failed, 0");
+    ui.clear();
+
+    Bytes enhanced = enhancedMetafile(40, 30, 0, 0, 10, 10, 0xFF);
+    enhanced[88 + 4] = 3; // record size not a multiple of 4
+    EXPECT_FALSE(LoadMetafileBytes(enhanced, ui));
+    EXPECT_EQ(ui.messages().size(), 1u);
+}
+
+TEST(MetafileRaster, EnhancedRendersWithUnpaintedPartsTransparent)
+{
+    ScriptedUiPort ui;
+    const auto m = LoadMetafileBytes(enhancedMetafile(40, 40, 10, 10, 30, 30, 0x0000FF), ui);
+    ASSERT_TRUE(m);
+    ui.queueMetafileRaster(MetafileRasterAnswer{40, 40, false});
+    const auto picture = RasteriseMetafile(*m, ui, kFrame);
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(ui.metafileRasterQuestions().size(), 1u);
+    EXPECT_EQ(ui.metafileRasterQuestions()[0].width, 40);
+    EXPECT_TRUE(ui.metafileRasterQuestions()[0].rememberForAll);
+    EXPECT_TRUE(picture->hasTransparency);
+    EXPECT_EQ(picture->raster.width(), 40);
+    EXPECT_EQ(pixel(*picture, 20, 20), 0x00FF0000u); // COLORREF red
+    EXPECT_EQ(pixel(*picture, 2, 2) >> 24, 255u);
+    EXPECT_EQ(pixel(*picture, 37, 37) >> 24, 255u);
+}
+
+TEST(MetafileRaster, WindowsMetafileDoubleSizeKeepsTheChosenSize)
+{
+    ScriptedUiPort ui;
+    const auto m =
+        LoadMetafileBytes(placeableMetafile(1440, 1440, 1440, windowsMetafile(0, 0, 20, 40, 0x00FF00)), ui);
+    ASSERT_TRUE(m);
+    // Default answer: the proposed size with "remember for all" checked.
+    const auto picture = RasteriseMetafile(*m, ui, kFrame);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 96);
+    EXPECT_EQ(picture->height, 96);
+    EXPECT_EQ(picture->raster.width(), 192);
+    EXPECT_EQ(picture->raster.height(), 192);
+    EXPECT_EQ(pixel(*picture, 40, 96), 0x0000FF00u); // left half painted
+    EXPECT_EQ(pixel(*picture, 150, 96) >> 24, 255u); // right half not
+}
+
+TEST(MetafileRaster, ProposalCancelAndFailure)
+{
+    Metafile unknown;
+    unknown.bounds = RasterRect{0, 0, -1, 20};
+    const auto q = ProposedMetafileSize(unknown, kFrame);
+    EXPECT_EQ(q.width, 83);
+    EXPECT_EQ(q.height, 63);
+    EXPECT_DOUBLE_EQ(q.ratio(), 83.0 / 63.0);
+    EXPECT_EQ(MetafileRasterQuestion::heightForWidth(166, q.ratio()), 126);
+    EXPECT_EQ(MetafileRasterQuestion::widthForHeight(10, 2.5), 25);
+
+    ScriptedUiPort ui;
+    ui.queueMetafileRaster(std::nullopt);
+    EXPECT_FALSE(RasteriseMetafile(unknown, ui, kFrame));
+    EXPECT_TRUE(ui.messages().empty());
+
+    // Bytes the converter cannot play.
+    Metafile broken;
+    broken.kind = MetafileKind::Enhanced;
+    broken.bytes = Bytes(100, 0);
+    EXPECT_FALSE(RasteriseMetafile(broken, ui, kFrame));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Сбой растеризации WMF file");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Error);
+}
