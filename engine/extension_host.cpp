@@ -1,5 +1,6 @@
 #include "engine/extension_host.h"
 
+#include "doc/frame.h"
 #include "engine/speed_name.h"
 
 #include <algorithm>
@@ -190,6 +191,22 @@ std::int32_t ExtensionHost::doRender(std::int32_t id, LWXEffectContext& context,
 {
     const ExtensionEffect* e = findEffect(id);
     return e && e->doRender ? e->doRender(id, &context, frameIndex) : 0;
+}
+
+int ExtensionHost::clearIfUnknown(EffectAssignment& assignment) const
+{
+    if (assignment.effectId == 0 || isRegistered(assignment.effectId))
+        return 0;
+    assignment = EffectAssignment{};
+    return 1;
+}
+
+int ExtensionHost::clearUnknownInFrame(CFrame& frame) const
+{
+    int cleared = clearIfUnknown(frame.introEffect) | clearIfUnknown(frame.outroEffect);
+    for (CLayerObject* object = frame.head.get(); object; object = object->next.get())
+        cleared |= clearIfUnknown(object->introEffect) | clearIfUnknown(object->outroEffect);
+    return cleared;
 }
 
 bool ExtensionHost::hasAdvanced(std::int32_t id) const

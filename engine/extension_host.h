@@ -15,6 +15,8 @@
 //   LWXEffectContext ctx{...};
 //   int result = host.prepare(id, ctx, frameIndex);
 //   if (result == LWX_RENDER) { ctx.target = ...; host.doRender(id, ctx, frameIndex); }
+#include "doc/effect_assignment.h"
+#include "doc/effect_catalog.h"
 #include "engine/lwx.h"
 #include "engine/shared_library.h"
 
@@ -25,6 +27,7 @@
 
 namespace lw {
 
+class CFrame;
 struct ExtensionModule;
 
 struct ExtensionEffect {
@@ -61,12 +64,12 @@ struct ExtensionModule {
     }
 };
 
-class ExtensionHost {
+class ExtensionHost : public EffectCatalog {
 public:
     ExtensionHost() = default;
     ExtensionHost(const ExtensionHost&) = delete;
     ExtensionHost& operator=(const ExtensionHost&) = delete;
-    ~ExtensionHost();
+    ~ExtensionHost() override;
 
     // The host the application loads at start-up and unloads at exit.
     static ExtensionHost& instance();
@@ -86,6 +89,14 @@ public:
     // The module that holds the library handle, or none.
     const ExtensionModule* findModule(const void* libraryHandle) const;
     bool isRegistered(std::int32_t id) const { return findEffect(id) != nullptr; }
+    bool isInstalled(std::int32_t effectId) const override { return isRegistered(effectId); }
+
+    // Document load: an assignment naming an effect no library offers becomes {0, 0, 0}.
+    // Returns 1 when it was cleared, else 0.
+    int clearIfUnknown(EffectAssignment& assignment) const;
+    // clearIfUnknown on the frame's intro and outro and on every object's intro and outro
+    // (animation assignments are kept). Returns 1 when any was cleared.
+    int clearUnknownInFrame(CFrame& frame) const;
 
     // 0 when the id is not registered.
     std::int32_t minSpeed(std::int32_t id) const;

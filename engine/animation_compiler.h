@@ -1,0 +1,50 @@
+#pragma once
+// AnimationCompiler: turns a document into the images that are actually shown.
+//
+// compile() rebuilds, on every frame, the five lists of generated step images: object intros
+// (introFrames), animation effects (animationFrames), object outros (outroFrames) and the
+// frame's own transitions from the previous frame (enterFrames) and into the next
+// (leaveFrames). Every effect is drawn through the extension host. buildSequence() then walks
+// the frames and lists in display order and returns the FrameSequence every output consumes;
+// it refers to images owned by the frames, so it is valid only until the next compile, edit or
+// close of the document.
+#include "doc/animation.h"
+#include "engine/extension_host.h"
+#include "imaging/frame_sequence.h"
+
+#include <cstdint>
+
+namespace lw {
+
+// A frame delay longer than the longest a GIF can hold gives no more animation steps than that.
+inline constexpr std::int32_t kMaxAnimationSteps = 65535 / 10;
+
+class AnimationCompiler {
+public:
+    explicit AnimationCompiler(const ExtensionHost& host) : host_(host) {}
+
+    // Precondition: every frame is rendered (CAnimation::RenderAllFrames). Deletes and rebuilds
+    // the generated lists of every frame, master frames included. A MemoryError leaves the
+    // lists built so far on their frames.
+    void compile(CAnimation& animation) const;
+
+    // singleFrame: only that frame (even a master frame), loop count 0. Else startFrame: every
+    // non-master frame from it to the last, then from the first up to it. Else every non-master
+    // frame in order. A start frame that is not in the animation starts at the first frame.
+    FrameSequence buildSequence(const CAnimation& animation, const CFrame* singleFrame = nullptr,
+                                const CFrame* startFrame = nullptr) const;
+
+    // At least two non-master frames, or a first frame with intro, outro or animation images.
+    static bool producesAnimation(const CAnimation& animation);
+
+    // The largest 2^speed over the frame's objects with an intro (outro) effect; 0 if none.
+    static std::int32_t objectIntroSteps(const CFrame& frame);
+    static std::int32_t objectOutroSteps(const CFrame& frame);
+    // delay / 10 when the frame or one of its objects has an animation effect, else 0.
+    static std::int32_t animationSteps(const CFrame& frame);
+
+private:
+    const ExtensionHost& host_;
+};
+
+} // namespace lw
