@@ -1,0 +1,40 @@
+#pragma once
+// GIF's variable-width LZW coder: one is made per frame. The encoder finds strings through
+// (prefix code, byte) hash chains, so no string is ever copied; the decoder keeps a
+// prefix/suffix table and writes each string backwards into place.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace lw {
+
+class LzwCodec {
+public:
+    static constexpr int kMaxCodes = 4096;
+
+    // Upper bound of the bytes Encode writes for n input bytes.
+    static std::size_t maxEncodedSize(std::size_t n);
+
+    // Compresses the indices with the given minimum code size (2 … 8) into out, which must hold
+    // maxEncodedSize(input.size()) bytes. Returns the bytes written; nothing for empty input.
+    std::size_t Encode(std::span<const std::uint8_t> input, int minCodeSize, std::uint8_t* out);
+
+    // Decompresses into out (the frame's zero-filled indices) and returns the bytes written.
+    // Malformed codes are ignored; a string that does not fit in the rest of out is dropped.
+    std::size_t Decode(std::span<const std::uint8_t> data, int minCodeSize, std::span<std::uint8_t> out);
+
+private:
+    // Encoder: open-addressed table of (prefix << 8 | byte) + 1 keys, 0 = empty.
+    static constexpr int kHashSize = 8192;
+    std::array<std::uint32_t, kHashSize> hashKeys_;
+    std::array<std::uint16_t, kHashSize> hashCodes_;
+
+    // Decoder: per code its last byte, first byte, length and prefix code.
+    std::array<std::uint8_t, kMaxCodes> suffix_;
+    std::array<std::uint8_t, kMaxCodes> first_;
+    std::array<std::uint16_t, kMaxCodes> length_;
+    std::array<std::int16_t, kMaxCodes> prefix_;
+};
+
+} // namespace lw

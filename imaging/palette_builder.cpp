@@ -1,0 +1,350 @@
+#include "imaging/palette_builder.h"
+
+#include "imaging/gif_frame.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace lw {
+
+namespace {
+
+constexpr std::size_t kExactStep = 8096; // entries per growth step of the exact lists
+
+inline int cellOf(int r5, int g5, int b5)
+{
+    return (r5 * 32 + g5) * 32 + b5;
+}
+
+inline int cellOfRgb(std::uint32_t rgb)
+{
+    return cellOf(static_cast<int>(rgb >> 19 & 31), static_cast<int>(rgb >> 11 & 31),
+                  static_cast<int>(rgb >> 3 & 31));
+}
+
+inline std::uint32_t rgbToBgr(std::uint32_t rgb)
+{
+    return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);
+}
+
+inline std::uint32_t hashSlot(std::uint32_t key)
+{
+    return (key * 2654435761u) >> 22; // 10 bits
+}
+
+} // namespace
+
+PaletteBuilder::PaletteBuilder()
+{
+    exactColours.reserve(kExactStep);
+    exactCounts.reserve(kExactStep);
+    exactCapacity = kExactStep * 4;
+}
+
+void PaletteBuilder::ResetExact()
+{
+    exactColours.clear();
+    exactCounts.clear();
+    exactKeys_.fill(0);
+    exactCount = 0;
+}
+
+int PaletteBuilder::FindExact(std::uint32_t rgb) const
+{
+    const std::uint32_t key = (rgb & 0xFFFFFF) + 1;
+    for (std::uint32_t slot = hashSlot(key);; slot = (slot + 1) & (kExactHashSize - 1)) {
+        if (exactKeys_[slot] == 0)
+            return -1;
+        if (exactKeys_[slot] == key)
+            return exactSlots_[slot];
+    }
+}
+
+int PaletteBuilder::CountExact(const CRaster& raster)
+{
+    if (exactCount > kExactLimit)
+        return exactCount;
+    const int w = raster.width();
+    const int h = raster.height();
+    if (!raster.hasBlock())
+        return exactCount;
+    const std::uint32_t* bits = raster.bits();
+    std::uint32_t lastRgb = 0xFFFFFFFF;
+    int lastPosition = -1;
+    for (int x = 0; x < w; ++x) {
+        // Column top to bottom: rows are stored bottom-up.
+        const std::uint32_t* p = bits + raster.indexOf(x, 0);
+        for (int y = 0; y < h; ++y, p -= w) {
+            const std::uint32_t rgb = *p & 0xFFFFFF;
+            if (rgb == lastRgb) {
+                ++exactCounts[static_cast<std::size_t>(lastPosition)];
+                continue;
+            }
+            const std::uint32_t key = rgb + 1;
+            std::uint32_t slot = hashSlot(key);
+            while (exactKeys_[slot] != 0 && exactKeys_[slot] != key)
+                slot = (slot + 1) & (kExactHashSize - 1);
+            if (exactKeys_[slot] == key) {
+                lastPosition = exactSlots_[slot];
+                ++exactCounts[static_cast<std::size_t>(lastPosition)];
+            } else {
+                if (exactCount == kExactLimit) {
+                    exactCount = kExactLimit + 1;
+                    return exactCount;
+                }
+                if (exactColours.size() == exactColours.capacity()) {
+                    exactColours.reserve(exactColours.size() + kExactStep);
+                    exactCounts.reserve(exactCounts.size() + kExactStep);
+                    exactCapacity = exactColours.capacity() * 4;
+                }
+                lastPosition = exactCount++;
+                exactColours.push_back(rgbToBgr(rgb));
+                exactCounts.push_back(1);
+                exactKeys_[slot] = key;
+                exactSlots_[slot] = static_cast<std::uint16_t>(lastPosition);
+            }
+            lastRgb = rgb;
+        }
+    }
+    return exactCount;
+}
+
+int PaletteBuilder::NearestEntry(std::uint32_t rgb) const
+{
+    const int r = static_cast<int>(rgb >> 16 & 0xFF);
+    const int g = static_cast<int>(rgb >> 8 & 0xFF);
+    const int b = static_cast<int>(rgb & 0xFF);
+    int best = 0;
+    int bestDistance = 999999;
+    for (int k = 0; k < paletteCount; ++k) {
+        const std::uint32_t e = paletteRgb[static_cast<std::size_t>(k)];
+        const int d = std::abs(r - static_cast<int>(e >> 16 & 0xFF)) +
+                      std::abs(g - static_cast<int>(e >> 8 & 0xFF)) +
+                      std::abs(b - static_cast<int>(e & 0xFF));
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = k;
+        }
+    }
+    return best;
+}
+
+void PaletteBuilder::Build(int n, GifFrame* frames)
+{
+    n = std::clamp(n, 1, 256);
+    palette.fill(0);
+    paletteRgb.fill(0);
+    const bool exact = n >= exactCount;
+    if (exact) {
+        paletteCount = exactCount;
+        for (int k = 0; k < exactCount; ++k) {
+            const std::uint32_t bgr = exactColours[static_cast<std::size_t>(k)];
+            palette[static_cast<std::size_t>(k)] = bgr;
+            paletteRgb[static_cast<std::size_t>(k)] = rgbToBgr(bgr);
+        }
+    } else {
+        MedianCut(n, frames);
+    }
+    BuildLookupTable();
+
+    for (GifFrame* f = frames; f; f = f->next.get()) {
+        const CRaster& raster = f->raster;
+        const int w = raster.width();
+        const int h = raster.height();
+        const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+        if (f->indices.size() != count || f->pixelCount() != count) {
+            f->width = static_cast<std::uint16_t>(w);
+            f->height = static_cast<std::uint16_t>(h);
+            f->indices.assign(count, 0);
+        }
+        if (count == 0)
+            continue;
+        std::uint8_t* out = f->indices.data();
+        for (int y = 0; y < h; ++y) {
+            const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
+            std::uint32_t lastRgb = 0xFFFFFFFF;
+            std::uint8_t lastIndex = 0;
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t rgb = row[x] & 0xFFFFFF;
+                if (rgb != lastRgb) {
+                    int index = cells[static_cast<std::size_t>(cellOfRgb(rgb))];
+                    if (exact && paletteRgb[static_cast<std::size_t>(index)] != rgb) {
+                        const int found = FindExact(rgb);
+                        if (found >= 0)
+                            index = found;
+                    }
+                    lastRgb = rgb;
+                    lastIndex = static_cast<std::uint8_t>(index);
+                }
+                *out++ = lastIndex;
+            }
+        }
+    }
+}
+
+void PaletteBuilder::MedianCut(int n, GifFrame* frames)
+{
+    std::vector<Box> boxes(static_cast<std::size_t>(n));
+    int listHead = 0;
+    int freeHead = n > 1 ? 1 : -1;
+    for (int i = 1; i < n; ++i)
+        boxes[static_cast<std::size_t>(i)].next = i + 1 < n ? i + 1 : -1;
+    Box& all = boxes[0];
+
+    cells.assign(kCellCount, 0);
+    for (GifFrame* f = frames; f; f = f->next.get()) {
+        for (const std::uint32_t pixel : f->raster.pixels()) {
+            const int r = static_cast<int>(pixel >> 19 & 31);
+            const int g = static_cast<int>(pixel >> 11 & 31);
+            const int b = static_cast<int>(pixel >> 3 & 31);
+            ++cells[static_cast<std::size_t>(cellOf(r, g, b))];
+            all.rMin = std::min(all.rMin, r), all.rMax = std::max(all.rMax, r);
+            all.gMin = std::min(all.gMin, g), all.gMax = std::max(all.gMax, g);
+            all.bMin = std::min(all.bMin, b), all.bMax = std::max(all.bMax, b);
+            ++all.count;
+        }
+    }
+    whitePresent = cells[kCellCount - 1] > 0 ? 1 : 0;
+
+    while (freeHead != -1) {
+        int chosen = -1;
+        for (int i = listHead; i != -1; i = boxes[static_cast<std::size_t>(i)].next) {
+            const Box& b = boxes[static_cast<std::size_t>(i)];
+            if (b.rMin >= b.rMax && b.gMin >= b.gMax && b.bMin >= b.bMax)
+                continue;
+            if (chosen == -1 || b.count > boxes[static_cast<std::size_t>(chosen)].count)
+                chosen = i;
+        }
+        if (chosen == -1)
+            break;
+        SplitBox(boxes, chosen, freeHead, listHead);
+    }
+
+    paletteCount = 0;
+    for (int i = listHead; i != -1; i = boxes[static_cast<std::size_t>(i)].next) {
+        const Box& b = boxes[static_cast<std::size_t>(i)];
+        auto centre = [](int lo, int hi) {
+            return static_cast<std::uint32_t>(std::clamp((lo + hi) * 4, 0, 255));
+        };
+        const std::uint32_t r = b.count > 0 ? centre(b.rMin, b.rMax) : 0;
+        const std::uint32_t g = b.count > 0 ? centre(b.gMin, b.gMax) : 0;
+        const std::uint32_t bl = b.count > 0 ? centre(b.bMin, b.bMax) : 0;
+        paletteRgb[static_cast<std::size_t>(paletteCount)] = r << 16 | g << 8 | bl;
+        palette[static_cast<std::size_t>(paletteCount)] = bl << 16 | g << 8 | r;
+        ++paletteCount;
+    }
+
+    if (whitePresent) {
+        int brightest = 0;
+        std::uint32_t bestSum = 0;
+        for (int k = 0; k < paletteCount; ++k) {
+            const std::uint32_t e = paletteRgb[static_cast<std::size_t>(k)];
+            const std::uint32_t sum = (e >> 16 & 0xFF) + (e >> 8 & 0xFF) + (e & 0xFF);
+            if (k == 0 || sum > bestSum) {
+                bestSum = sum;
+                brightest = k;
+            }
+        }
+        if (brightest != 0) {
+            paletteRgb[static_cast<std::size_t>(brightest)] = 0xFFFFFF;
+            palette[static_cast<std::size_t>(brightest)] = 0xFFFFFF;
+        }
+    }
+}
+
+void PaletteBuilder::SplitBox(std::vector<Box>& boxes, int index, int& freeHead, int& listHead)
+{
+    Box& box = boxes[static_cast<std::size_t>(index)];
+    const int er = box.rMax - box.rMin;
+    const int eg = box.gMax - box.gMin;
+    const int eb = box.bMax - box.bMin;
+    const int axis = (er >= eg && er >= eb) ? 0 : (eg >= eb ? 1 : 2);
+    int* lo[3] = {&box.rMin, &box.gMin, &box.bMin};
+    int* hi[3] = {&box.rMax, &box.gMax, &box.bMax};
+    const int axisMin = *lo[axis];
+    const int axisMax = *hi[axis];
+
+    // Marginal counts along the axis over the box's other two ranges.
+    std::array<int, 32> marginal{};
+    for (int r = box.rMin; r <= box.rMax; ++r)
+        for (int g = box.gMin; g <= box.gMax; ++g) {
+            const int* row = cells.data() + cellOf(r, g, 0);
+            for (int b = box.bMin; b <= box.bMax; ++b) {
+                const int v = axis == 0 ? r : (axis == 1 ? g : b);
+                marginal[static_cast<std::size_t>(v)] += row[b];
+            }
+        }
+    const int half = box.count / 2;
+    int split = axisMax;
+    int running = 0;
+    for (int v = axisMin; v <= axisMax; ++v) {
+        running += marginal[static_cast<std::size_t>(v)];
+        if (running >= half) {
+            split = v;
+            break;
+        }
+    }
+    if (split == axisMin)
+        split = axisMin + 1;
+    int lowCount = 0;
+    for (int v = axisMin; v < split; ++v)
+        lowCount += marginal[static_cast<std::size_t>(v)];
+
+    const int added = freeHead;
+    Box& fresh = boxes[static_cast<std::size_t>(added)];
+    freeHead = fresh.next;
+    const int oldNext = -1;
+    fresh = box;
+    fresh.next = listHead;
+    fresh.previous = oldNext;
+    boxes[static_cast<std::size_t>(listHead)].previous = added;
+    listHead = added;
+    int* freshHi[3] = {&fresh.rMax, &fresh.gMax, &fresh.bMax};
+    *freshHi[axis] = split - 1;
+    fresh.count = lowCount;
+    *lo[axis] = split;
+    box.count -= lowCount;
+    ShrinkBox(fresh);
+    ShrinkBox(box);
+}
+
+void PaletteBuilder::ShrinkBox(Box& box) const
+{
+    auto sliceHasPixels = [&](int axis, int value) {
+        const int r0 = axis == 0 ? value : box.rMin, r1 = axis == 0 ? value : box.rMax;
+        const int g0 = axis == 1 ? value : box.gMin, g1 = axis == 1 ? value : box.gMax;
+        const int b0 = axis == 2 ? value : box.bMin, b1 = axis == 2 ? value : box.bMax;
+        for (int r = r0; r <= r1; ++r)
+            for (int g = g0; g <= g1; ++g) {
+                const int* row = cells.data() + cellOf(r, g, 0);
+                for (int b = b0; b <= b1; ++b)
+                    if (row[b] != 0)
+                        return true;
+            }
+        return false;
+    };
+    int* lo[3] = {&box.rMin, &box.gMin, &box.bMin};
+    int* hi[3] = {&box.rMax, &box.gMax, &box.bMax};
+    for (int axis = 0; axis < 3; ++axis) {
+        while (*lo[axis] < *hi[axis] && !sliceHasPixels(axis, *lo[axis]))
+            ++*lo[axis];
+        while (*hi[axis] > *lo[axis] && !sliceHasPixels(axis, *hi[axis]))
+            --*hi[axis];
+    }
+}
+
+void PaletteBuilder::BuildLookupTable()
+{
+    cells.assign(kCellCount, 0);
+    for (int r5 = 0; r5 < 32; ++r5)
+        for (int g5 = 0; g5 < 32; ++g5)
+            for (int b5 = 0; b5 < 32; ++b5) {
+                const std::uint32_t corner = static_cast<std::uint32_t>(r5 * 8) << 16 |
+                                             static_cast<std::uint32_t>(g5 * 8) << 8 |
+                                             static_cast<std::uint32_t>(b5 * 8);
+                cells[static_cast<std::size_t>(cellOf(r5, g5, b5))] = NearestEntry(corner);
+            }
+    cells[kCellCount - 1] = NearestEntry(0xFFFFFF);
+}
+
+} // namespace lw
