@@ -2,6 +2,7 @@
 
 #include "engine/effect_drawing.h"
 #include "engine/speed_name.h"
+#include "platform/errors.h"
 
 #include <algorithm>
 #include <vector>
@@ -31,22 +32,46 @@ EffectCall callFor(const EffectAssignment& a)
     return EffectCall{a.effectId, std::clamp<std::int32_t>(a.speed, 0, kSlowestSpeed), a.param};
 }
 
+// What the generated images of one compile may still take.
+class ImageBudget {
+public:
+    ImageBudget(std::int64_t bytes, const LWXRect& canvas)
+        : left_(bytes),
+          imageBytes_(std::int64_t{canvas.right - canvas.left} * (canvas.bottom - canvas.top) * 4)
+    {
+    }
+    // Called before each step image is made.
+    void take()
+    {
+        if (imageBytes_ > left_)
+            throw MemoryError("The effects of this animation need more memory than is available");
+        left_ -= imageBytes_;
+    }
+
+private:
+    std::int64_t left_;
+    std::int64_t imageBytes_;
+};
+
 // Appends images to one of a frame's generated lists in order of creation.
 class ChainAppender {
 public:
-    explicit ChainAppender(std::unique_ptr<GeneratedFrame>& head) : slot_(&head)
+    ChainAppender(std::unique_ptr<GeneratedFrame>& head, ImageBudget& budget) : slot_(&head), budget_(budget)
     {
         while (*slot_)
             slot_ = &(*slot_)->next;
     }
-    void append(CRaster image)
+    // Makes one image and appends it.
+    template <typename Make> void append(Make&& make)
     {
-        *slot_ = std::make_unique<GeneratedFrame>(std::move(image));
+        budget_.take();
+        *slot_ = std::make_unique<GeneratedFrame>(make());
         slot_ = &(*slot_)->next;
     }
 
 private:
     std::unique_ptr<GeneratedFrame>* slot_;
+    ImageBudget& budget_;
 };
 
 const CRaster* lastImage(const GeneratedFrame* head)
@@ -208,23 +233,24 @@ void AnimationCompiler::compile(CAnimation& animation) const
     const LWXRect canvas = toLwx(animation.canvasRect);
     if (canvas.right <= canvas.left || canvas.bottom <= canvas.top)
         return;
+    ImageBudget budget(budget_, canvas);
 
     for (CFrame* frame : frames) {
         const FrameSteps steps(host_, canvas, *frame);
         if (const std::int32_t n = objectIntroSteps(*frame); n > 0) {
-            ChainAppender intro(frame->introFrames);
+            ChainAppender intro(frame->introFrames, budget);
             for (std::int32_t s = -(n + 1); s <= -1; ++s)
-                intro.append(steps.objectStep(s));
+                intro.append([&] { return steps.objectStep(s); });
         }
         if (const std::int32_t m = animationSteps(*frame); m > 0) {
-            ChainAppender animated(frame->animationFrames);
+            ChainAppender animated(frame->animationFrames, budget);
             for (std::int32_t i = 0; i < m; ++i)
-                animated.append(steps.animationStep(i, m));
+                animated.append([&] { return steps.animationStep(i, m); });
         }
         if (const std::int32_t n = objectOutroSteps(*frame); n > 0) {
-            ChainAppender outro(frame->outroFrames);
+            ChainAppender outro(frame->outroFrames, budget);
             for (std::int32_t s = 1; s <= n + 1; ++s)
-                outro.append(steps.objectStep(s));
+                outro.append([&] { return steps.objectStep(s); });
         }
     }
 
@@ -239,9 +265,9 @@ void AnimationCompiler::compile(CAnimation& animation) const
             const CRaster* source = firstImage(frame.introFrames.get());
             const CRaster& from = backdrop ? *backdrop : previous.image;
             const CRaster& what = source ? *source : frame.image;
-            ChainAppender enter(frame.enterFrames);
+            ChainAppender enter(frame.enterFrames, budget);
             for (std::int32_t s = -n; s <= -1; ++s)
-                enter.append(steps.transitionStep(from, what, frame.introEffect, s, -n));
+                enter.append([&] { return steps.transitionStep(from, what, frame.introEffect, s, -n); });
         }
         if (isSet(frame.outroEffect)) {
             const std::int32_t n = stepsOf(frame.outroEffect);
@@ -250,11 +276,18 @@ void AnimationCompiler::compile(CAnimation& animation) const
             const CRaster* source = lastImage(frame.outroFrames.get());
             const CRaster& to = backdrop ? *backdrop : following.image;
             const CRaster& what = source ? *source : frame.image;
-            ChainAppender leave(frame.leaveFrames);
+            ChainAppender leave(frame.leaveFrames, budget);
             for (std::int32_t s = 1; s <= n; ++s)
-                leave.append(steps.transitionStep(to, what, frame.outroEffect, s, n));
+                leave.append([&] { return steps.transitionStep(to, what, frame.outroEffect, s, n); });
         }
     }
+}
+
+FrameSequence AnimationCompiler::previewFrame(CAnimation& animation, const CFrame& frame) const
+{
+    animation.RenderAllFrames();
+    compile(animation);
+    return buildSequence(animation, &frame);
 }
 
 } // namespace lw

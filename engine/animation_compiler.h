@@ -18,15 +18,27 @@ namespace lw {
 
 // A frame delay longer than the longest a GIF can hold gives no more animation steps than that.
 inline constexpr std::int32_t kMaxAnimationSteps = 65535 / 10;
+// Most memory the generated images of one document may take together. Every step image is a
+// whole canvas, so a big canvas with slow effects on many frames could otherwise ask for far
+// more than the machine has.
+inline constexpr std::int64_t kDefaultGeneratedImageBudget = std::int64_t{2} << 30;
 
 class AnimationCompiler {
 public:
-    explicit AnimationCompiler(const ExtensionHost& host) : host_(host) {}
+    explicit AnimationCompiler(const ExtensionHost& host,
+                               std::int64_t generatedImageBudget = kDefaultGeneratedImageBudget)
+        : host_(host), budget_(generatedImageBudget)
+    {
+    }
 
     // Precondition: every frame is rendered (CAnimation::RenderAllFrames). Deletes and rebuilds
-    // the generated lists of every frame, master frames included. A MemoryError leaves the
-    // lists built so far on their frames.
+    // the generated lists of every frame, master frames included. Throws MemoryError when the
+    // images would exceed the budget or memory runs out; the lists built so far stay on their
+    // frames until the next compile.
     void compile(CAnimation& animation) const;
+    // The effect dialog's preview: renders every frame, compiles, and returns the sequence of
+    // the one frame.
+    FrameSequence previewFrame(CAnimation& animation, const CFrame& frame) const;
 
     // singleFrame: only that frame (even a master frame), loop count 0. Else startFrame: every
     // non-master frame from it to the last, then from the first up to it. Else every non-master
@@ -45,6 +57,7 @@ public:
 
 private:
     const ExtensionHost& host_;
+    std::int64_t budget_;
 };
 
 } // namespace lw

@@ -32,6 +32,16 @@ std::int32_t drawWithEffect(const ExtensionHost& host, CRaster& output, const LW
                             const EffectSubject& subject, const EffectCall& call, std::int32_t stepIndex,
                             std::int32_t stepCount)
 {
+    const EffectEntryPoints calls{
+        [&](std::int32_t id, LWXEffectContext& c, std::int32_t i) { return host.prepare(id, c, i); },
+        [&](std::int32_t id, LWXEffectContext& c, std::int32_t i) { return host.doRender(id, c, i); }};
+    return drawWithEffect(calls, output, canvas, subject, call, stepIndex, stepCount);
+}
+
+std::int32_t drawWithEffect(const EffectEntryPoints& calls, CRaster& output, const LWXRect& canvas,
+                            const EffectSubject& subject, const EffectCall& call, std::int32_t stepIndex,
+                            std::int32_t stepCount)
+{
     const CRaster& image = *subject.image;
     // The extension reads home's size from source: the two must agree, and there must be pixels.
     if (!image.hasBlock() || widthOf(subject.home) != image.width() ||
@@ -52,7 +62,7 @@ std::int32_t drawWithEffect(const ExtensionHost& host, CRaster& output, const LW
     sent.reserved = 0;
 
     LWXEffectContext context = sent;
-    const std::int32_t result = host.prepare(call.effectId, context, stepIndex);
+    const std::int32_t result = calls.prepare(call.effectId, context, stepIndex);
     // Only current is the extension's to change; everything else goes out again as we sent it.
     const LWXRect current = context.current;
 
@@ -77,7 +87,7 @@ std::int32_t drawWithEffect(const ExtensionHost& host, CRaster& output, const LW
             LWXEffectContext renderContext = sent;
             renderContext.current = current;
             renderContext.target = target.bits();
-            host.doRender(call.effectId, renderContext, stepIndex);
+            calls.doRender(call.effectId, renderContext, stepIndex);
             drawAt(target, output, canvas, current.left, current.top);
         }
         break;

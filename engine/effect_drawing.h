@@ -11,6 +11,7 @@
 #include "imaging/raster.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace lw {
 
@@ -37,6 +38,16 @@ struct EffectSubject {
     std::int32_t objectType = 0;
     void* hostObject = nullptr;
 };
+
+// Where the two calls of a step go; normally the extension host (the overload below).
+struct EffectEntryPoints {
+    std::function<std::int32_t(std::int32_t id, LWXEffectContext& context, std::int32_t frameIndex)> prepare;
+    std::function<std::int32_t(std::int32_t id, LWXEffectContext& context, std::int32_t frameIndex)> doRender;
+};
+
+std::int32_t drawWithEffect(const EffectEntryPoints& calls, CRaster& output, const LWXRect& canvas,
+                            const EffectSubject& subject, const EffectCall& call, std::int32_t stepIndex,
+                            std::int32_t stepCount);
 
 // Draws the subject onto output (a canvas-sized image) with the effect at the step; output
 // position = workspace position − canvas origin. Returns the code LWXPrepare gave (0 when the

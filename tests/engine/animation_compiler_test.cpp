@@ -1,5 +1,6 @@
 #include "engine/animation_compiler.h"
 #include "engine_test_support.h"
+#include "platform/errors.h"
 
 #include <gtest/gtest.h>
 
@@ -448,4 +449,31 @@ TEST(ExtensionHostClearing, UnknownIntroAndOutroAreClearedButNotAnimation)
     const lw::EffectCatalog& catalog = testHost();
     EXPECT_TRUE(catalog.isInstalled(PROBE_INTRO));
     EXPECT_FALSE(catalog.isInstalled(999));
+}
+
+TEST(AnimationCompiler, ImagesBeyondTheBudgetRaiseMemoryErrorAndKeepWhatWasBuilt)
+{
+    Doc doc;
+    addObject(doc.frame(0), 0, 0, 0x00FF0000).introEffect = effect(PROBE_INTRO, 2); // 5 images
+    doc.animation.RenderAllFrames();
+    const std::int64_t imageBytes = 40 * 20 * 4;
+    EXPECT_THROW(AnimationCompiler(testHost(), 3 * imageBytes).compile(doc.animation), lw::MemoryError);
+    EXPECT_EQ(lw::generatedChainLength(doc.frame(0).introFrames.get()), 3);
+    EXPECT_NO_THROW(AnimationCompiler(testHost(), 5 * imageBytes).compile(doc.animation));
+    EXPECT_EQ(lw::generatedChainLength(doc.frame(0).introFrames.get()), 5);
+}
+
+TEST(AnimationCompiler, PreviewRendersCompilesAndShowsOneFrame)
+{
+    Doc doc;
+    doc.animation.loopCount = 3;
+    CFrame& second = doc.append();
+    CLayerObject& object = addObject(second, 0, 0, 0x00FF0000);
+    object.introEffect = effect(PROBE_INTRO, 0);
+    auto preview = AnimationCompiler(testHost()).previewFrame(doc.animation, second);
+    const auto list = entries(preview);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(preview.loopCount, 0);
+    EXPECT_EQ(list[2].image, &second.image);
+    EXPECT_EQ(second.image.GetPixel(1, 1), 0x00FF0000u); // rendered first
 }
