@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         current = in.take<LWXRect>();
     } else { // near the object, within a few hundred pixels
         current = LWXRect{x + in.take<std::int16_t>() % 700, y + in.take<std::int16_t>() % 700, 0, 0};
-        current.right = current.left + in.take<std::int16_t>() % 1300;
-        current.bottom = current.top + in.take<std::int16_t>() % 1300;
+        current.right = current.left + in.take<std::int16_t>() % 300;
+        current.bottom = current.top + in.take<std::int16_t>() % 300;
     }
     const bool scribble = shape & 2; // the extension also overwrites the rest of the context
 
