@@ -120,10 +120,16 @@ LWX_EXPORT int32_t LWXPrepare(int32_t id, LWXEffectContext* ctx, int32_t frameIn
     default:
         return LWX_HIDE;
     }
-    // One whole-number step, truncated toward zero, multiplied by the step index.
+    // One whole-number step, truncated toward zero, multiplied by the step index. The host draws
+    // at the new left or top; the opposite side moves along so that current stays the rectangle
+    // the image is drawn in (hosts that check it would otherwise drop the step).
     const int64_t q = distance / parts;
-    if (!shiftBy(horizontal ? ctx->current.left : ctx->current.top, a, q))
+    LWXRect moved = ctx->current;
+    const bool ok = horizontal ? shiftBy(moved.left, a, q) && shiftBy(moved.right, a, q)
+                               : shiftBy(moved.top, a, q) && shiftBy(moved.bottom, a, q);
+    if (!ok)
         return LWX_HIDE;
+    ctx->current = moved;
     return LWX_DRAW_MOVED;
 }
 

@@ -105,11 +105,13 @@ LWX_EXPORT int32_t LWXPrepare(int32_t id, LWXEffectContext* ctx, int32_t frameIn
     // p is bounded by |a| * 100, the delta by 2^15, so the products fit.
     const int64_t moveX = (p * delta.dx) / 100;
     const int64_t moveY = (p * delta.dy) / 100;
+    // The host draws at the new top-left; right and bottom move along so that current stays the
+    // rectangle the image is drawn in.
     LWXRect moved = ctx->current;
-    if (!addTo(moved.left, moveX) || !addTo(moved.top, moveY))
+    if (!addTo(moved.left, moveX) || !addTo(moved.right, moveX) || !addTo(moved.top, moveY) ||
+        !addTo(moved.bottom, moveY))
         return LWX_HIDE;
-    ctx->current.left = moved.left;
-    ctx->current.top = moved.top;
+    ctx->current = moved;
     return LWX_DRAW_MOVED;
 }
 

@@ -23,7 +23,7 @@ TEST(Fly, FromLeftWithRightEdgeAt90MovesByEightTenthsDownToOneTenth)
         ASSERT_EQ(host.prepare(1, ctx, a), LWX_DRAW_MOVED);
         lefts.push_back(ctx.current.left - home.left);
         EXPECT_EQ(ctx.current.top, home.top);
-        EXPECT_EQ(ctx.current.right, home.right) << "only the left side moves";
+        EXPECT_EQ(ctx.current.right - ctx.current.left, 70) << "the rectangle keeps its size";
         EXPECT_EQ(ctx.current.bottom, home.bottom);
     }
     EXPECT_EQ(lefts, (std::vector<int>{-80, -70, -60, -50, -40, -30, -20, -10}));
@@ -65,6 +65,8 @@ TEST(Fly, EachSideUsesItsOwnDistanceTruncatedTowardZero)
         ASSERT_EQ(host.prepare(c.id, ctx, c.frameIndex), LWX_DRAW_MOVED) << "id " << c.id;
         EXPECT_EQ(ctx.current.left - home.left, c.dLeft) << "id " << c.id;
         EXPECT_EQ(ctx.current.top - home.top, c.dTop) << "id " << c.id;
+        EXPECT_EQ(ctx.current.right - home.right, c.dLeft) << "id " << c.id;
+        EXPECT_EQ(ctx.current.bottom - home.bottom, c.dTop) << "id " << c.id;
     }
 }
 

@@ -21,22 +21,28 @@ struct LoadedLibrary {
 
 } // namespace
 
-const lw::ExtensionHost& hostWithLibrary(const std::string& name)
+const lw::ExtensionHost& hostWithLibraries(const std::vector<std::string>& names)
 {
-    static std::map<std::string, std::unique_ptr<LoadedLibrary>> loaded;
-    auto& entry = loaded[name];
+    static std::map<std::vector<std::string>, std::unique_ptr<LoadedLibrary>> loaded;
+    auto& entry = loaded[names];
     if (!entry) {
         entry = std::make_unique<LoadedLibrary>();
-        const std::filesystem::path built =
-            std::filesystem::path(buildDir()) / "extensions" / (name + ".lwx");
-        const std::filesystem::path copy =
-            std::filesystem::path(entry->folder.path().toStdString()) / (name + ".lwx");
-        std::error_code error;
-        std::filesystem::copy_file(built, copy, error);
-        EXPECT_FALSE(error) << "cannot copy " << built << ": " << error.message();
-        entry->host.load(entry->folder.path().toStdString());
+        const std::filesystem::path folder = entry->folder.path().toStdString();
+        for (const std::string& name : names) {
+            const std::filesystem::path built =
+                std::filesystem::path(buildDir()) / "extensions" / (name + ".lwx");
+            std::error_code error;
+            std::filesystem::copy_file(built, folder / (name + ".lwx"), error);
+            EXPECT_FALSE(error) << "cannot copy " << built << ": " << error.message();
+        }
+        entry->host.load(folder.string());
     }
     return entry->host;
+}
+
+const lw::ExtensionHost& hostWithLibrary(const std::string& name)
+{
+    return hostWithLibraries({name});
 }
 
 const lw::ExtensionModule& libraryModule(const std::string& name)

@@ -15,6 +15,9 @@ namespace lwtest {
 // per program and kept until exit, as the application does.
 const lw::ExtensionHost& hostWithLibrary(const std::string& name);
 
+// A host that has loaded the given libraries (names without ".lwx") the same way, together.
+const lw::ExtensionHost& hostWithLibraries(const std::vector<std::string>& names);
+
 // The module of <name>.lwx in that host; fails the test when it was not loaded.
 const lw::ExtensionModule& libraryModule(const std::string& name);
 
