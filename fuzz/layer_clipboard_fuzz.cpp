@@ -1,7 +1,8 @@
-// Feeds arbitrary bytes to the clipboard block reader: offsets must stay inside the block and
-// every record it names must be refused or read safely.
-#include "doc/layer_clipboard_block.h"
-#include "doc/object_records.h"
+// Feeds arbitrary bytes to the clipboard paste: offsets must stay inside the block, and every
+// record it names must be refused or pasted safely.
+#include "doc/layer_clipboard.h"
+#include "doc/layer_list.h"
+#include "fuzz_gui_app.h"
 #include "platform/errors.h"
 
 #include <cstdint>
@@ -9,29 +10,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    ensureFuzzGuiApp();
+    lw::CLayerList list;
     try {
-        for (const auto record : lw::layerClipboardRecords(std::span<const std::uint8_t>(data, size))) {
-            try {
-                switch (lw::objectRecordKind(record)) {
-                case lw::ObjectRecordKind::Bitmap:
-                    (void)lw::decodeBitmapRecord(record, lw::kCurrentDocumentVersion);
-                    break;
-                case lw::ObjectRecordKind::Rectangle:
-                    (void)lw::decodeRectRecord(record, lw::kCurrentDocumentVersion);
-                    break;
-                case lw::ObjectRecordKind::Ellipse:
-                    (void)lw::decodeEllipseRecord(record, lw::kCurrentDocumentVersion);
-                    break;
-                case lw::ObjectRecordKind::Text:
-                    (void)lw::decodeTextRecord(record, lw::kCurrentDocumentVersion);
-                    break;
-                case lw::ObjectRecordKind::Clone:
-                    (void)lw::decodeCloneRecord(record, lw::kCurrentDocumentVersion);
-                    break;
-                }
-            } catch (const lw::ArchiveError&) {
-            }
-        }
+        if (lw::PasteBlock(list, std::span<const std::uint8_t>(data, size)) > 0)
+            (void)lw::CopySelectedToBlock(list);
     } catch (const lw::ArchiveError&) {
     }
     return 0;

@@ -1,6 +1,9 @@
 // Feeds arbitrary bytes to the layer-object record readers of every file version: they must
-// refuse with ArchiveError or read, never touch bytes outside the record.
+// refuse with ArchiveError or make an object, never touch bytes outside the record.
+#include "doc/layer_list.h"
+#include "doc/object_factory.h"
 #include "doc/object_records.h"
+#include "fuzz_gui_app.h"
 #include "platform/errors.h"
 
 #include <cstdint>
@@ -8,26 +11,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    ensureFuzzGuiApp();
     const std::span<const std::uint8_t> record(data, size);
+    lw::CLayerList list;
     for (int version = lw::kFirstDocumentVersion; version <= lw::kCurrentDocumentVersion; ++version) {
         try {
-            switch (lw::objectRecordKind(record)) {
-            case lw::ObjectRecordKind::Bitmap:
-                (void)lw::encodeRecord(lw::decodeBitmapRecord(record, version));
-                break;
-            case lw::ObjectRecordKind::Rectangle:
-                (void)lw::encodeRecord(lw::decodeRectRecord(record, version));
-                break;
-            case lw::ObjectRecordKind::Ellipse:
-                (void)lw::encodeRecord(lw::decodeEllipseRecord(record, version));
-                break;
-            case lw::ObjectRecordKind::Text:
-                (void)lw::encodeRecord(lw::decodeTextRecord(record, version));
-                break;
-            case lw::ObjectRecordKind::Clone:
-                (void)lw::encodeRecord(lw::decodeCloneRecord(record, version));
-                break;
-            }
+            lw::CLayerObject* object = lw::ObjectFactory(record, version, list);
+            // What was read must write back as a readable record.
+            const lw::ObjectRecord again = object->WriteRecord();
+            (void)lw::ReadObjectRecord(again, lw::kCurrentDocumentVersion);
         } catch (const lw::ArchiveError&) {
         }
     }
