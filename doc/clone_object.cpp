@@ -23,15 +23,27 @@ CCloneObject::CCloneObject(CLayerObject* s) : source(s)
 void CCloneObject::Compose(const LayerRect* area)
 {
     if (source) {
-        if (source->width() != width() || source->height() != height()) {
+        const int w = source->width();
+        const int h = source->height();
+        if (w != width() || h != height() || ownImage.width() != w || ownImage.height() != h ||
+            composite.width() != w || composite.height() != h) {
             // The backdrop was laid at the old size; until the next update the clone shows
             // over nothing rather than over a zeroed (opaque black) composite.
-            ResizeImages(source->width(), source->height());
+            ResizeImages(w, h);
             composite.Fill(255);
         }
         ownImage.CopyPixels(source->ownImage);
     }
     CLayerObject::Compose(area);
+}
+
+void CCloneObject::SetCloneSource(CLayerObject* s)
+{
+    source = s;
+    if (!source)
+        return; // keeps its last pixels
+    composite.Fill(255);
+    Compose(nullptr);
 }
 
 bool CCloneObject::HitTest(const ViewState& view) const
@@ -62,10 +74,9 @@ ObjectRecord CCloneObject::WriteRecord() const
 
 void CCloneObject::ReadRecord(const CloneRecord& record)
 {
-    readCommonRecordFields(*this, record.common);
+    // No pixels until the source is resolved: the first compose takes the source's size.
+    readCommonRecordFields(*this, record.common, false);
     sourceRef = record.sourceRef;
-    // Nothing to show until the source is resolved.
-    ownImage.Fill(255);
 }
 
 std::unique_ptr<CLayerObject> CCloneObject::Duplicate() const

@@ -20,7 +20,8 @@ public:
     std::unique_ptr<CLayerObject> Duplicate() const override;
 
     CLayerObject* CloneSource() const override { return source; }
-    void SetCloneSource(CLayerObject* s) override { source = s; }
+    // A new source is shown at once (over nothing until the frame updates the composites).
+    void SetCloneSource(CLayerObject* s) override;
     std::uint32_t CloneSourceRef() const override { return sourceRef; }
     void SetCloneSourceRef(std::uint32_t ref) override { sourceRef = ref; }
 

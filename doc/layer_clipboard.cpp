@@ -17,7 +17,7 @@ LayerClipboardBlock CopySelectedToBlock(const CLayerList& list)
         ObjectRecord record;
         if (object->IsClone()) {
             const auto asBitmap = object->Duplicate();
-            if (asBitmap)
+            if (asBitmap && asBitmap->ownImage.hasBlock())
                 record = asBitmap->WriteRecord();
         } else {
             record = object->WriteRecord();

@@ -118,13 +118,15 @@ void requireLength(const RecordView& v, std::size_t needed)
         badRecord("record shorter than its fields");
 }
 
-void checkRect(const LayerRect& r)
+void checkRect(const LayerRect& r, std::int64_t maxPixels)
 {
     for (std::int32_t c : {r.left, r.top, r.right, r.bottom})
         if (c < -kMaxCoordinate || c > kMaxCoordinate)
             badRecord("rectangle out of range");
-    if (rectWidth(r) <= 0 || rectHeight(r) <= 0 || rectWidth(r) > kWorkspaceSize ||
-        rectHeight(r) > kWorkspaceSize)
+    const int w = rectWidth(r);
+    const int h = rectHeight(r);
+    if (w <= 0 || h <= 0 || w > kMaxObjectSide || h > kMaxObjectSide ||
+        static_cast<std::int64_t>(w) * h > maxPixels)
         badRecord("object size out of range");
 }
 
@@ -200,7 +202,7 @@ RectRecord decodeRectRecord(std::span<const std::uint8_t> record, int version)
     requireLength(v, kNeeded[version - kFirstDocumentVersion]);
     RectRecord r;
     r.common.rect = v.rect(8);
-    checkRect(r.common.rect);
+    checkRect(r.common.rect, kMaxShapePixels);
     r.fillColour = v.u32(24);
     r.lineColour = v.u32(28);
     r.lineWidth = v.i32(32);
@@ -234,7 +236,7 @@ EllipseRecord decodeEllipseRecord(std::span<const std::uint8_t> record, int vers
     requireLength(v, kNeeded[version - kFirstDocumentVersion]);
     EllipseRecord r;
     r.common.rect = v.rect(8);
-    checkRect(r.common.rect);
+    checkRect(r.common.rect, kMaxShapePixels);
     r.colour = v.u32(24);
     r.style = v.i32(28) & 0xFF; // only the low byte carries the style
     readEffects(v, version, 32, 56, v.size(), r.common);
@@ -280,7 +282,7 @@ TextRecord decodeTextRecord(std::span<const std::uint8_t> record, int version)
     const std::size_t header = variableHeaderSize(v, 116);
     TextRecord r;
     r.common.rect = v.rect(8);
-    checkRect(r.common.rect);
+    checkRect(r.common.rect, kMaxRasterPixels);
     r.widthScale = v.f64(24);
     r.letterSpacing = v.f64(32);
     const std::uint32_t flags = v.u32(40);
@@ -347,7 +349,7 @@ BitmapRecord decodeBitmapRecord(std::span<const std::uint8_t> record, int versio
     const std::size_t header = variableHeaderSize(v, 28);
     BitmapRecord r;
     r.common.rect = v.rect(8);
-    checkRect(r.common.rect);
+    checkRect(r.common.rect, kMaxRasterPixels);
     r.hasTransparency = v.i32(24);
     readEffects(v, version, 28, 52, header, r.common);
     if (version >= 6 && header >= 76)
@@ -386,7 +388,7 @@ CloneRecord decodeCloneRecord(std::span<const std::uint8_t> record, int version)
     requireLength(v, 72); // the source reference at 68 is in every version
     CloneRecord r;
     r.common.rect = v.rect(8);
-    checkRect(r.common.rect);
+    checkRect(r.common.rect, kMaxRasterPixels);
     readEffects(v, version, 32, 56, v.size(), r.common);
     r.sourceRef = v.u32(68);
     return r;

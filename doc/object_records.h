@@ -85,7 +85,14 @@ struct CloneRecord {
     bool operator==(const CloneRecord&) const = default;
 };
 
-// Limits a record must respect to be read (objects never exceed the workspace): outline pens and font sizes
+// Object sizes a record may carry. Imported pictures (and layers scaled with the canvas) can be
+// larger than the workspace, so the limits only keep allocations sane: shapes are rendered at
+// the record's size and stay within four workspaces of pixels; bitmaps bring their own pixels;
+// labels and clones take their size from rendering or from their source.
+inline constexpr int kMaxObjectSide = 16384;
+inline constexpr std::int64_t kMaxShapePixels = 4LL * kWorkspaceSize * kWorkspaceSize;
+
+// Limits a record must respect to be read: outline pens and font sizes
 // drive the size of the text bitmaps, so they are kept to what the editor itself can produce.
 inline constexpr int kMaxOutlineWidth = 10;
 inline constexpr int kMaxFontHeight = 2 * kWorkspaceSize;

@@ -2,12 +2,11 @@
 
 namespace lw {
 
-void readCommonRecordFields(CLayerObject& object, const RecordCommon& common)
+void readCommonRecordFields(CLayerObject& object, const RecordCommon& common, bool sizeImages)
 {
-    object.rect.left = common.rect.left;
-    object.rect.top = common.rect.top;
-    object.ResizeImages(rectWidth(common.rect), rectHeight(common.rect));
     object.rect = common.rect;
+    if (sizeImages)
+        object.ResizeImages(rectWidth(common.rect), rectHeight(common.rect));
     object.position = {common.rect.left, common.rect.top};
     object.introEffect = common.intro;
     object.outroEffect = common.outro;

@@ -5,8 +5,10 @@
 
 namespace lw {
 
-// Takes the record's size and rectangle, the position at its left-top and the effects.
-void readCommonRecordFields(CLayerObject& object, const RecordCommon& common);
+// Takes the record's rectangle, the position at its left-top and the effects; with sizeImages
+// the images are made at the rectangle's size (kinds whose size comes from rendering or from a
+// source leave that to them, so a record's rectangle alone never allocates).
+void readCommonRecordFields(CLayerObject& object, const RecordCommon& common, bool sizeImages = true);
 RecordCommon commonRecordFields(const CLayerObject& object);
 
 } // namespace lw

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPoint>
+#include <algorithm>
 
 namespace lw {
 
@@ -167,7 +168,7 @@ ObjectRecord CTextObject::WriteRecord() const
 
 void CTextObject::ReadRecord(const TextRecord& record)
 {
-    readCommonRecordFields(*this, record.common);
+    readCommonRecordFields(*this, record.common, false);
     position = {record.positionX, record.positionY};
     // Until the first rendering the stored rectangle says where the baseline lies.
     metrics.ascent = record.positionY - record.common.rect.top;
@@ -181,6 +182,12 @@ void CTextObject::ReadRecord(const TextRecord& record)
     reserved = record.reserved;
     text = record.text;
     Render();
+    if (ownImage.width() != width() || ownImage.height() != height()) {
+        // The label could not be rendered (the box said why): keep an empty label of a sane
+        // size so that rectangle and images agree.
+        ResizeImages(std::min(width(), kWorkspaceSize), std::min(height(), kWorkspaceSize));
+        ownImage.Fill(255);
+    }
 }
 
 std::unique_ptr<CLayerObject> CTextObject::Duplicate() const

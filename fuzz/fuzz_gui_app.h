@@ -1,6 +1,7 @@
 #pragma once
 // Targets that render text need a (headless) QGuiApplication for fonts; made once per process.
-// It is never destroyed: Qt cannot be torn down from the exit handlers that would run it.
+// The static is initialised with the application itself, so its destructor is registered after
+// Qt's own globals and runs before them at exit.
 #include <QGuiApplication>
 #include <memory>
 
@@ -9,9 +10,8 @@ inline void ensureFuzzGuiApp()
     static int argc = 1;
     static char name[] = "fuzz";
     static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    [[maybe_unused]] static QGuiApplication* app = std::make_unique<QGuiApplication>(argc, argv).release();
+    static const std::unique_ptr<QGuiApplication> app =
+        QGuiApplication::instance() ? nullptr : std::make_unique<QGuiApplication>(argc, argv);
 }

@@ -266,3 +266,34 @@ TEST(BitmapConversion, MergeComposesTheSelectionOnANewTopLayer)
     list.SelectNone();
     EXPECT_EQ(MergeSelected(list), nullptr);
 }
+
+TEST(ObjectFactory, LoadedCloneShowsItsSourceOnceResolved)
+{
+    CLayerList list;
+    CLayerObject* source = list.AppendObject(sampleBitmap());
+    CCloneObject original(source);
+    original.MoveTo(40, 50);
+    CLayerObject* loaded = ObjectFactory(original.WriteRecord(), 6, list);
+    EXPECT_FALSE(loaded->ownImage.hasBlock()) << "no pixels before the source is known";
+    EXPECT_EQ(loaded->rect, (LayerRect{40, 50, 43, 52}));
+    loaded->SetCloneSource(source);
+    EXPECT_EQ(lwtest::topDownPixels(loaded->ownImage), lwtest::topDownPixels(source->ownImage));
+    EXPECT_EQ(loaded->composite.width(), 3);
+    list.UpdateComposites(loaded);
+    EXPECT_EQ(lwtest::topDownPixels(loaded->ownImage), lwtest::topDownPixels(source->ownImage));
+    EXPECT_EQ(loaded->rect, (LayerRect{40, 50, 43, 52}));
+}
+
+TEST(ObjectFactory, UnrenderableLabelLoadsEmptyWithMatchingImages)
+{
+    TextRecord r;
+    r.common.rect = {0, 0, 3000, 40};
+    r.font = LogFont::documentDefault();
+    r.font.height = kMaxFontHeight;
+    r.antialiased = 1;
+    r.text = "WWWWWWWWWWWW";
+    const auto object = ReadObjectRecord(encodeRecord(r), 6);
+    EXPECT_EQ(object->ownImage.width(), object->width());
+    EXPECT_EQ(object->ownImage.height(), object->height());
+    EXPECT_LE(object->width(), kWorkspaceSize);
+}

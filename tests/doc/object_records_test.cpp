@@ -307,21 +307,40 @@ TEST(HostileObjectRecords, TruncatedRecordsFail)
     expectBadFormat(std::vector<std::uint8_t>(clone.begin(), clone.end() - 1), decodeCloneRecord, "clone");
 }
 
-TEST(HostileObjectRecords, RectangleSizeMustBePositiveAndFitTheWorkspace)
+TEST(HostileObjectRecords, RectangleSizeMustBePositiveAndBounded)
 {
     auto check = [](LayerRect rect) {
         RectRecord r = sampleRect();
         r.common.rect = rect;
         expectBadFormat(encodeRecord(r), decodeRectRecord, "rect");
+        CloneRecord c = sampleClone();
+        c.common.rect = rect;
+        expectBadFormat(encodeRecord(c), decodeCloneRecord, "clone");
     };
     check({10, 10, 10, 20});
     check({10, 10, 20, 5});
-    check({0, 0, 1201, 10});
-    check({0, 0, 10, 1201});
+    check({0, 0, kMaxObjectSide + 1, 10});
+    check({0, 0, 10, kMaxObjectSide + 1});
     check({std::numeric_limits<std::int32_t>::min(), 0, std::numeric_limits<std::int32_t>::max(), 10});
     RectRecord ok = sampleRect();
     ok.common.rect = {-100, -100, 1100, 1100};
     EXPECT_NO_THROW(decodeRectRecord(encodeRecord(ok), 6));
+    // Shapes are rendered at their size: at most four workspaces of pixels.
+    RectRecord huge = sampleRect();
+    huge.common.rect = {0, 0, 4000, 4000};
+    expectBadFormat(encodeRecord(huge), decodeRectRecord, "shape area");
+    // A clone of a big imported picture is as big as the picture.
+    CloneRecord big = sampleClone();
+    big.common.rect = {0, 0, 4000, 3000};
+    EXPECT_NO_THROW(decodeCloneRecord(encodeRecord(big), 6));
+}
+
+TEST(HostileObjectRecords, BitmapsLargerThanTheWorkspaceReadWhenTheirPixelsArePresent)
+{
+    BitmapRecord r = sampleBitmap();
+    r.common.rect = {0, 0, 1500, 2};
+    r.pixels.assign(3000, 0x00123456);
+    EXPECT_EQ(decodeBitmapRecord(encodeRecord(r), 6).pixels.size(), 3000u);
 }
 
 TEST(HostileObjectRecords, TextMustEndInsideTheRecord)
