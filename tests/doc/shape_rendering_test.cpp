@@ -158,3 +158,29 @@ TEST(EllipseRendering, OutlinesAreHollowAndGrowWithThePen)
     EXPECT_LT(thin, medium);
     EXPECT_LT(medium, thick);
 }
+
+TEST(EllipseRendering, AntialiasedCoverageMatchesSixteenDirectSamples)
+{
+    // The straightforward form of the rule, sample by sample.
+    auto expected = [](int w, int h, std::uint32_t colour, int x, int y) {
+        const double a = w / 2.0, b = h / 2.0;
+        std::uint32_t n = 0;
+        for (int j = 0; j < 4; ++j)
+            for (int i = 0; i < 4; ++i) {
+                const double sx = x + 0.125 + 0.25 * i, sy = y + 0.125 + 0.25 * j;
+                n += (sx - a) * (sx - a) / (a * a) + (b - sy) * (b - sy) / (b * b) < 1;
+            }
+        const std::uint32_t sum = (255 - (colour >> 24)) * n;
+        return (colour & 0xFFFFFF) | ((~(sum / 16)) & 0xFFu) << 24;
+    };
+    for (auto [w, h] : {std::pair{1, 1}, {2, 7}, {13, 5}, {40, 40}, {37, 91}, {128, 3}}) {
+        for (std::uint32_t colour : {0x00102030u, 0x7F405060u}) {
+            CRaster image(w, h);
+            renderEllipse(image, colour, kEllipseAntialiased);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    ASSERT_EQ(at(image, x, y), expected(w, h, colour, x, y))
+                        << w << "x" << h << " at " << x << "," << y;
+        }
+    }
+}
