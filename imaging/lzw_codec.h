@@ -25,10 +25,10 @@ public:
     std::size_t Decode(std::span<const std::uint8_t> data, int minCodeSize, std::span<std::uint8_t> out);
 
 private:
-    // Encoder: open-addressed table of (prefix << 8 | byte) + 1 keys, 0 = empty.
+    // Encoder: open-addressed table; each slot holds (prefix << 8 | byte) << 12 | code, and
+    // all ones when empty (no string key reaches that value).
     static constexpr int kHashSize = 8192;
-    std::array<std::uint32_t, kHashSize> hashKeys_;
-    std::array<std::uint16_t, kHashSize> hashCodes_;
+    std::array<std::uint32_t, kHashSize> hashSlots_;
 
     // Decoder: per code its last byte, first byte, length and prefix code.
     std::array<std::uint8_t, kMaxCodes> suffix_;

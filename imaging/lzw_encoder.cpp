@@ -38,9 +38,10 @@ private:
     int bits_ = 0;
 };
 
-inline std::uint32_t slotOf(std::uint32_t key)
+// Cheap on purpose: every lookup waits for the previous one, so the hash sits on the critical path.
+inline std::uint32_t slotOf(std::uint32_t prefix, std::uint32_t c)
 {
-    return (key * 2654435761u) >> 19; // 13 bits
+    return (prefix ^ c << 5) & 0x1FFF;
 }
 
 } // namespace
@@ -65,7 +66,8 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
     int width = s + 1;
     std::uint32_t threshold = 1u << width;
     std::uint32_t last = end;
-    hashKeys_.fill(0);
+    constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+    hashSlots_.fill(kEmpty);
 
     BitWriter writer(out);
     writer.put(clear, width);
@@ -73,24 +75,20 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
     std::uint32_t prefix = data[0];
     for (std::size_t p = 1; p < n; ++p) {
         const std::uint8_t c = data[p];
-        const std::uint32_t key = (prefix << 8 | c) + 1;
-        std::uint32_t slot = slotOf(key);
-        bool found = false;
-        while (hashKeys_[slot] != 0) {
-            if (hashKeys_[slot] == key) {
-                found = true;
+        const std::uint32_t key = (prefix << 8 | c) << 12;
+        std::uint32_t slot = slotOf(prefix, c);
+        std::uint32_t entry;
+        while (((entry = hashSlots_[slot]) & 0xFFFFF000u) != key) {
+            if (entry == kEmpty)
                 break;
-            }
             slot = (slot + 1) & (kHashSize - 1);
         }
-        if (found) {
-            prefix = hashCodes_[slot];
+        if (entry != kEmpty) {
+            prefix = entry & 0xFFF;
             continue;
         }
-        if (freeCode < static_cast<std::uint32_t>(kMaxCodes)) {
-            hashKeys_[slot] = key;
-            hashCodes_[slot] = static_cast<std::uint16_t>(freeCode++);
-        }
+        if (freeCode < static_cast<std::uint32_t>(kMaxCodes))
+            hashSlots_[slot] = key | freeCode++;
         writer.put(prefix, width);
         if (++last == threshold) {
             ++width;
@@ -98,7 +96,7 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
         }
         if (last == static_cast<std::uint32_t>(kMaxCodes - 1)) {
             writer.put(clear, width);
-            hashKeys_.fill(0);
+            hashSlots_.fill(kEmpty);
             freeCode = clear + 2;
             width = s + 1;
             threshold = 1u << width;

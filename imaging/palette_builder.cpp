@@ -160,6 +160,7 @@ void PaletteBuilder::Build(int n, GifFrame* frames)
         if (count == 0)
             continue;
         std::uint8_t* out = f->indices.data();
+        const int* table = cells.data();
         for (int y = 0; y < h; ++y) {
             const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
             std::uint32_t lastRgb = 0xFFFFFFFF;
@@ -167,7 +168,10 @@ void PaletteBuilder::Build(int n, GifFrame* frames)
             for (int x = 0; x < w; ++x) {
                 const std::uint32_t rgb = row[x] & 0xFFFFFF;
                 if (rgb != lastRgb) {
-                    int index = cells[static_cast<std::size_t>(cellOfRgb(rgb))];
+                    const int cell = cellOfRgb(rgb);
+                    int index = table[cell];
+                    if (index < 0)
+                        index = LookupCell(cell);
                     if (exact && paletteRgb[static_cast<std::size_t>(index)] != rgb) {
                         const int found = FindExact(rgb);
                         if (found >= 0)
@@ -192,18 +196,22 @@ void PaletteBuilder::MedianCut(int n, GifFrame* frames)
     Box& all = boxes[0];
 
     cells.assign(kCellCount, 0);
-    for (GifFrame* f = frames; f; f = f->next.get()) {
-        for (const std::uint32_t pixel : f->raster.pixels()) {
-            const int r = static_cast<int>(pixel >> 19 & 31);
-            const int g = static_cast<int>(pixel >> 11 & 31);
-            const int b = static_cast<int>(pixel >> 3 & 31);
-            ++cells[static_cast<std::size_t>(cellOf(r, g, b))];
-            all.rMin = std::min(all.rMin, r), all.rMax = std::max(all.rMax, r);
-            all.gMin = std::min(all.gMin, g), all.gMax = std::max(all.gMax, g);
-            all.bMin = std::min(all.bMin, b), all.bMax = std::max(all.bMax, b);
-            ++all.count;
+    int* histogram = cells.data();
+    for (GifFrame* f = frames; f; f = f->next.get())
+        for (const std::uint32_t pixel : f->raster.pixels())
+            ++histogram[(pixel >> 9 & 0x7C00) | (pixel >> 6 & 0x3E0) | (pixel >> 3 & 0x1F)];
+    // The first box spans every non-empty cell and counts every pixel.
+    for (int r = 0; r < 32; ++r)
+        for (int g = 0; g < 32; ++g) {
+            const int* row = histogram + cellOf(r, g, 0);
+            for (int b = 0; b < 32; ++b)
+                if (row[b] != 0) {
+                    all.rMin = std::min(all.rMin, r), all.rMax = std::max(all.rMax, r);
+                    all.gMin = std::min(all.gMin, g), all.gMax = std::max(all.gMax, g);
+                    all.bMin = std::min(all.bMin, b), all.bMax = std::max(all.bMax, b);
+                    all.count += row[b];
+                }
         }
-    }
     whitePresent = cells[kCellCount - 1] > 0 ? 1 : 0;
 
     while (freeHead != -1) {
@@ -335,16 +343,50 @@ void PaletteBuilder::ShrinkBox(Box& box) const
 
 void PaletteBuilder::BuildLookupTable()
 {
-    cells.assign(kCellCount, 0);
-    for (int r5 = 0; r5 < 32; ++r5)
-        for (int g5 = 0; g5 < 32; ++g5)
-            for (int b5 = 0; b5 < 32; ++b5) {
-                const std::uint32_t corner = static_cast<std::uint32_t>(r5 * 8) << 16 |
-                                             static_cast<std::uint32_t>(g5 * 8) << 8 |
-                                             static_cast<std::uint32_t>(b5 * 8);
-                cells[static_cast<std::size_t>(cellOf(r5, g5, b5))] = NearestEntry(corner);
-            }
-    cells[kCellCount - 1] = NearestEntry(0xFFFFFF);
+    // The entries as separate channel arrays of a fixed length, so that the distance loop has a
+    // constant trip count and vectorises; unused slots lie far outside the cube and never win.
+    for (std::size_t k = 0; k < 256; ++k) {
+        const bool made = static_cast<int>(k) < paletteCount;
+        const std::uint32_t e = paletteRgb[k];
+        entryR_[k] = static_cast<std::int16_t>(made ? static_cast<int>(e >> 16 & 0xFF) : 10000);
+        entryG_[k] = static_cast<std::int16_t>(made ? static_cast<int>(e >> 8 & 0xFF) : 10000);
+        entryB_[k] = static_cast<std::int16_t>(made ? static_cast<int>(e & 0xFF) : 10000);
+    }
+    // Cells are filled when a pixel first falls into them: most of the 32768 never see one.
+    cells.assign(kCellCount, -1);
+}
+
+int PaletteBuilder::LookupCell(int cell)
+{
+    int& slot = cells[static_cast<std::size_t>(cell)];
+    if (slot >= 0)
+        return slot;
+    if (paletteCount == 0)
+        return slot = 0;
+    // The low corner of the cell, except that the white cell holds pure white.
+    const bool white = cell == kCellCount - 1;
+    const int r = white ? 255 : (cell >> 10) * 8;
+    const int g = white ? 255 : (cell >> 5 & 31) * 8;
+    const int b = white ? 255 : (cell & 31) * 8;
+    // Sixteen-bit lanes: distances stay below 3 × 10255, so twice as many fit in a vector.
+    alignas(32) std::array<std::int16_t, 256> d;
+    const auto r16 = static_cast<std::int16_t>(r), g16 = static_cast<std::int16_t>(g),
+               b16 = static_cast<std::int16_t>(b);
+    for (std::size_t k = 0; k < 256; ++k) {
+        const auto dr = static_cast<std::int16_t>(r16 - entryR_[k]);
+        const auto dg = static_cast<std::int16_t>(g16 - entryG_[k]);
+        const auto db = static_cast<std::int16_t>(b16 - entryB_[k]);
+        d[k] = static_cast<std::int16_t>(std::max<std::int16_t>(dr, static_cast<std::int16_t>(-dr)) +
+                                         std::max<std::int16_t>(dg, static_cast<std::int16_t>(-dg)) +
+                                         std::max<std::int16_t>(db, static_cast<std::int16_t>(-db)));
+    }
+    std::int16_t best = 32767;
+    for (std::size_t k = 0; k < 256; ++k)
+        best = std::min(best, d[k]);
+    int index = 0;
+    while (d[static_cast<std::size_t>(index)] != best)
+        ++index; // the lowest index among the nearest
+    return slot = index;
 }
 
 } // namespace lw

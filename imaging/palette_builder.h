@@ -34,7 +34,8 @@ public:
     std::vector<std::uint32_t> exactColours;
     std::vector<std::uint32_t> exactCounts;
     std::size_t exactCapacity = 0;
-    // Histogram counts during the median cut, then the palette index of every cell.
+    // Histogram counts during the median cut, then the lookup table: the palette index of every
+    // cell a pixel fell into (-1 for the others, which no pixel needs).
     std::vector<int> cells;
     int whitePresent = 0;
     int exactCount = 0;
@@ -54,7 +55,13 @@ private:
     void SplitBox(std::vector<Box>& boxes, int index, int& freeHead, int& listHead);
     void ShrinkBox(Box& box) const;
     void BuildLookupTable();
+    // The cell's palette index, found on first use: the entry nearest to the cell's low corner.
+    int LookupCell(int cell);
     int FindExact(std::uint32_t rgb) const;
+
+    alignas(32) std::array<std::int16_t, 256> entryR_{};
+    alignas(32) std::array<std::int16_t, 256> entryG_{};
+    alignas(32) std::array<std::int16_t, 256> entryB_{};
 
     // Open-addressed index of the exact list: rgb + 1 → position, 0 = empty.
     static constexpr int kExactHashSize = 1024;

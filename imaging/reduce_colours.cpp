@@ -221,24 +221,33 @@ PackedDib ReduceColours(PackedDib dib, int n)
     for (int k = 0; k < kMaxBoxes; ++k)
         entries[k] = {static_cast<int>(palette[k] >> 16 & 0xFF), static_cast<int>(palette[k] >> 8 & 0xFF),
                       static_cast<int>(palette[k] & 0xFF)};
+    // The same entries as channel arrays of fixed length for the search; entries past n lie far
+    // outside the cube and never win.
+    alignas(32) std::array<int, kMaxBoxes> er, eg, eb;
+    for (int k = 0; k < kMaxBoxes; ++k) {
+        er[k] = k < n ? entries[k][0] : 10000;
+        eg[k] = k < n ? entries[k][1] : 10000;
+        eb[k] = k < n ? entries[k][2] : 10000;
+    }
 
     // Every colour of a cell maps to the entry found for the first colour looked up in it.
     auto nearest = [&](int r, int g, int b) -> int {
         Cell& cell = cells[cellOf(r >> 3, g >> 3, b >> 3)];
         if (cell.index >= 0)
             return cell.index;
-        int best = 0;
-        int bestDistance = 0x7FFFFFFF;
-        for (int k = 0; k < n; ++k) {
-            const int dr = r - entries[k][0];
-            const int dg = g - entries[k][1];
-            const int db = b - entries[k][2];
-            const int d = dr * dr + dg * dg + db * db;
-            if (d < bestDistance) {
-                bestDistance = d;
-                best = k;
-            }
+        alignas(32) std::array<int, kMaxBoxes> d;
+        for (int k = 0; k < kMaxBoxes; ++k) {
+            const int dr = r - er[k];
+            const int dg = g - eg[k];
+            const int db = b - eb[k];
+            d[k] = dr * dr + dg * dg + db * db;
         }
+        int bestDistance = 0x7FFFFFFF;
+        for (int k = 0; k < kMaxBoxes; ++k)
+            bestDistance = std::min(bestDistance, d[k]);
+        int best = 0;
+        while (d[best] != bestDistance)
+            ++best; // the lowest index among the nearest
         cell.index = static_cast<std::int16_t>(best);
         return best;
     };

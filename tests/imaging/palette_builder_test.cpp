@@ -84,6 +84,18 @@ TEST(PaletteBuilder, MedianCutSplitsAtTheRunningHalf)
     EXPECT_EQ(gif.frames->indices, (std::vector<std::uint8_t>{0, 0, 0, 1, 1}));
 }
 
+TEST(PaletteBuilder, PixelsMapThroughTheLowCornerOfTheirCell)
+{
+    // Entries 0 (black) and (6 + 20) × 4 = 104. Red 55 is nearer to 104, but its cell's low
+    // corner, 48, is nearer to black.
+    GifAnimation gif;
+    gif.AddFrame(rasterFromRows(6, 1, {0x000000, 0x000000, 0x000000, 0x370000, 0x500000, 0xA00000}));
+    gif.CountColours();
+    gif.BuildPalette(2);
+    EXPECT_EQ(gif.palette.paletteRgb[1], 0x680000u);
+    EXPECT_EQ(gif.frames->indices, (std::vector<std::uint8_t>{0, 0, 0, 0, 1, 1}));
+}
+
 TEST(PaletteBuilder, ShrinkingFindsTheTightBounds)
 {
     // Cells (2, 5, 9) and (30, 6, 9): one split along red, each half one cell.
