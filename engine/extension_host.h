@@ -76,7 +76,10 @@ public:
 
     // Loads every "*.lwx" file of the folder, in file-name order (so which of two duplicate ids
     // wins does not depend on the file system). Files that do not load, or lack
-    // LWXGetExtensions, are skipped silently. Always returns 0.
+    // LWXGetExtensions, are skipped silently (and released at once). A library that lists ids
+    // but lacks LWXGetInfo is kept as a module with no effects. Ids whose LWXGetInfo returns 0,
+    // or that report no name or a kind other than 1..3, are skipped; speeds are clamped to 0..5
+    // and put in order; at most 4096 ids and 255 bytes of a name are read. Always returns 0.
     int load(const std::string& folder);
     // Deletes every effect, then releases every library.
     void unload();
