@@ -2,6 +2,27 @@
 
 namespace lw {
 
+namespace {
+
+// Records the question and takes the next queued answer, else the dialog's default.
+template <typename Answer, typename Question>
+std::optional<Answer> scripted(std::deque<std::optional<Answer>>& answers, std::vector<Question>& asked,
+                               const Question& question, Answer byDefault)
+{
+    asked.push_back(question);
+    if (answers.empty())
+        return byDefault;
+    if (!answers.front()) {
+        answers.pop_front();
+        return std::nullopt;
+    }
+    Answer answer = *answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 MsgResult defaultButton(MsgButtons buttons)
 {
     switch (buttons) {
@@ -57,6 +78,44 @@ std::optional<GifImportAnswer> ScriptedUiPort::askGifImport(const GifImportQuest
     const auto result = gifImportAnswers_.front();
     gifImportAnswers_.pop_front();
     return result;
+}
+
+std::optional<std::vector<int>> ScriptedUiPort::askFilterValues(const FilterValuesQuestion& question)
+{
+    std::vector<int> values;
+    for (const ValueField& field : question.fields)
+        values.push_back(field.value);
+    return scripted(filterValues_, filterValuesQuestions_, question, values);
+}
+
+std::optional<FilterSettingsAnswer> ScriptedUiPort::askFilterSettings(const FilterSettingsQuestion& question)
+{
+    return scripted(filterSettings_, filterSettingsQuestions_, question,
+                    FilterSettingsAnswer{question.choice, question.reverse});
+}
+
+std::optional<ShadowAnswer> ScriptedUiPort::askShadow(const ShadowQuestion& question)
+{
+    return scripted(
+        shadows_, shadowQuestions_, question,
+        ShadowAnswer{question.distance, question.intensity, question.radius, question.useBackgroundColour});
+}
+
+std::optional<std::uint32_t> ScriptedUiPort::askColour(const ColourQuestion& question)
+{
+    return scripted(colours_, colourQuestions_, question, question.colour);
+}
+
+std::optional<FrameBorderAnswer> ScriptedUiPort::askFrameBorder(const FrameBorderQuestion& question)
+{
+    return scripted(frameBorders_, frameBorderQuestions_, question,
+                    FrameBorderAnswer{question.width, question.colour});
+}
+
+std::optional<RotationAnswer> ScriptedUiPort::askRotation(const RotationQuestion& question)
+{
+    return scripted(rotations_, rotationQuestions_, question,
+                    RotationAnswer{question.degrees, question.counterClockwise, question.smooth});
 }
 
 } // namespace lw
