@@ -36,6 +36,8 @@ bool anyTransparency(const CRaster& raster)
 
 bool applyInPlace(CFrame& frame, CBitmapObject& target, const std::function<bool(CRaster&)>& change)
 {
+    if (!frame.Contains(&target))
+        return false;
     CRaster pixels = target.ownImage;
     if (!change(pixels))
         return false;
@@ -56,6 +58,8 @@ CBitmapObject* applyReplacing(CFrame& frame, CLayerObject& target,
                               const std::function<std::optional<CRaster>(const CRaster&)>& make,
                               NewLayerTransparency transparency)
 {
+    if (!frame.Contains(&target))
+        return nullptr;
     std::optional<CRaster> pixels = make(target.ownImage);
     if (!pixels)
         return nullptr;

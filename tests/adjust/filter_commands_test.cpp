@@ -1,6 +1,7 @@
 #include "adjust/filter_application.h"
 #include "adjust/filter_command_texts.h"
 #include "adjust/filter_commands.h"
+#include "adjust/transparency_filters.h"
 #include "doc/animation.h"
 #include "doc/bitmap_object.h"
 #include "doc/clone_object.h"
@@ -337,4 +338,15 @@ TEST(FrameBorder, SwapsToTheFrameColourOrderAndRendersTheBorder)
     CFrame* other = f.animation.AppendFrame();
     other->SetBackgroundFrame(&f.frame);
     EXPECT_FALSE(canSetFrameBorder(*other));
+}
+
+TEST(FilterApplication, ALayerOfAnotherFrameIsLeftAlone)
+{
+    Fixture f;
+    CFrame* other = f.animation.AppendFrame();
+    CBitmapObject* stranger = addBitmap(*other, 0, 0, filled(2, 2, 0x00102030));
+    EXPECT_EQ(applyReplacingSameSize(f.frame, *stranger, invertAlpha), nullptr);
+    EXPECT_FALSE(applyInPlace(f.frame, *stranger, [](CRaster&) { return true; }));
+    EXPECT_EQ(other->ObjectAt(0), stranger);
+    EXPECT_FALSE(f.frame.CanUndo());
 }
