@@ -118,4 +118,15 @@ std::optional<RotationAnswer> ScriptedUiPort::askRotation(const RotationQuestion
                     RotationAnswer{question.degrees, question.counterClockwise, question.smooth});
 }
 
+std::optional<GifSaveAnswer> ScriptedUiPort::askGifSave(const GifSaveQuestion& question)
+{
+    gifSaveQuestions_.push_back(question);
+    if (gifSaveAnswers_.empty())
+        return GifSaveAnswer{question.initialColourCount(), question.animated, false,
+                             question.transparentColour};
+    const auto result = gifSaveAnswers_.front();
+    gifSaveAnswers_.pop_front();
+    return result;
+}
+
 } // namespace lw

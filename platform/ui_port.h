@@ -66,6 +66,32 @@ struct GifImportAnswer {
     GifImportMode mode = GifImportMode::Full; // "В полном объёме" / "Оптимизировать"
 };
 
+// "Настройки сохранения GIF файла": the colour count of the picture and whether it is an
+// animation; the answer is the colour count to build the palette with, and for animations the
+// transparent colour or frame optimisation.
+struct GifSaveQuestion {
+    int colourCount = 0;
+    bool animated = false;
+    std::uint32_t transparentColour = 0; // 0x00BBGGRR, the first frame's background
+    // The count the dialog starts with: the whole palette below 256 colours, otherwise the
+    // largest of 256, 128 … 4 that is below the count.
+    int initialColourCount() const
+    {
+        if (colourCount < 256)
+            return colourCount;
+        for (int n = 256; n >= 4; n /= 2)
+            if (colourCount > n)
+                return n;
+        return colourCount;
+    }
+};
+struct GifSaveAnswer {
+    int colourCount = 0;
+    bool optimise = true;
+    bool transparent = false;
+    std::uint32_t transparentColour = 0;
+};
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -82,6 +108,7 @@ public:
     virtual std::optional<std::uint32_t> askColour(const ColourQuestion& question) = 0;
     virtual std::optional<FrameBorderAnswer> askFrameBorder(const FrameBorderQuestion& question) = 0;
     virtual std::optional<RotationAnswer> askRotation(const RotationQuestion& question) = 0;
+    virtual std::optional<GifSaveAnswer> askGifSave(const GifSaveQuestion& question) = 0;
 };
 
 // The button a message box returns when nobody answers: the first one it offers.
@@ -101,6 +128,7 @@ public:
     std::optional<std::uint32_t> askColour(const ColourQuestion& question) override;
     std::optional<FrameBorderAnswer> askFrameBorder(const FrameBorderQuestion& question) override;
     std::optional<RotationAnswer> askRotation(const RotationQuestion& question) override;
+    std::optional<GifSaveAnswer> askGifSave(const GifSaveQuestion& question) override;
 
     void queueButton(MsgResult result) { buttons_.push_back(result); }
     void queueNumber(std::optional<int> value) { numbers_.push_back(value); }
@@ -121,6 +149,7 @@ public:
     void queueColour(std::optional<std::uint32_t> colour) { colours_.push_back(colour); }
     void queueFrameBorder(std::optional<FrameBorderAnswer> answer) { frameBorders_.push_back(answer); }
     void queueRotation(std::optional<RotationAnswer> answer) { rotations_.push_back(answer); }
+    void queueGifSave(std::optional<GifSaveAnswer> answer) { gifSaveAnswers_.push_back(answer); }
 
     const std::vector<Message>& messages() const { return messages_; }
     const std::vector<NumberQuestion>& numberQuestions() const { return numberQuestions_; }
@@ -135,11 +164,13 @@ public:
     const std::vector<ColourQuestion>& colourQuestions() const { return colourQuestions_; }
     const std::vector<FrameBorderQuestion>& frameBorderQuestions() const { return frameBorderQuestions_; }
     const std::vector<RotationQuestion>& rotationQuestions() const { return rotationQuestions_; }
+    const std::vector<GifSaveQuestion>& gifSaveQuestions() const { return gifSaveQuestions_; }
     void clear()
     {
         messages_.clear(), numberQuestions_.clear(), metafileQuestions_.clear(), gifImportQuestions_.clear();
         filterValuesQuestions_.clear(), filterSettingsQuestions_.clear(), shadowQuestions_.clear();
         colourQuestions_.clear(), frameBorderQuestions_.clear(), rotationQuestions_.clear();
+        gifSaveQuestions_.clear();
     }
 
 private:
@@ -163,6 +194,8 @@ private:
     std::vector<FrameBorderQuestion> frameBorderQuestions_;
     std::deque<std::optional<RotationAnswer>> rotations_;
     std::vector<RotationQuestion> rotationQuestions_;
+    std::deque<std::optional<GifSaveAnswer>> gifSaveAnswers_;
+    std::vector<GifSaveQuestion> gifSaveQuestions_;
 };
 
 } // namespace lw
