@@ -112,7 +112,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
             budget.spend(canvasPixels);
             frame = frame->next ? frame->next.get() : animation.AppendFrame();
         }
-        // Background frames are named by identity; only frames read before this one count.
+        // Background frames are named by identity (0: none); only frames read before this one count.
         frame->storedId = static_cast<std::int32_t>(in.readUint32());
         const std::uint32_t backgroundId = in.readUint32();
         frame->masterFrame = in.readInt32();
@@ -152,7 +152,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
         }
         CFrame* background = nullptr;
         for (CFrame* earlier = animation.firstFrame.get(); earlier != frame; earlier = earlier->next.get())
-            if (static_cast<std::uint32_t>(earlier->storedId) == backgroundId) {
+            if (backgroundId != 0 && static_cast<std::uint32_t>(earlier->storedId) == backgroundId) {
                 background = earlier;
                 break;
             }

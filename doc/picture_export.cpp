@@ -6,6 +6,8 @@
 #include "platform/errors.h"
 #include "platform/file_io.h"
 
+#include <algorithm>
+
 namespace lw {
 namespace {
 
@@ -21,7 +23,7 @@ bool exportGif(const CRaster& image, const std::string& path, UiPort& ui)
     const auto answer = ui.askGifSave(GifSaveQuestion{colours, false, 0});
     if (!answer)
         return false;
-    gif.BuildPalette(answer->colourCount);
+    gif.BuildPalette(std::clamp(answer->colourCount, 1, 256));
     gif.EncodeFrames();
     gif.SaveToFile(path);
     return true;

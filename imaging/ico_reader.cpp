@@ -3,7 +3,10 @@
 #include "platform/errors.h"
 #include "platform/file_io.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
+#include <QImageReader>
 
 #include <cstdlib>
 #include <cstring>
@@ -67,8 +70,17 @@ std::optional<Entry> chooseEntry(std::span<const std::uint8_t> file)
 
 std::optional<IconImage> decodePng(std::span<const std::uint8_t> data)
 {
+    // The size is checked before anything is decoded.
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()),
+                                               static_cast<qsizetype>(data.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "PNG");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxIconSide || size.height() > kMaxIconSide)
+        return std::nullopt;
     QImage image;
-    if (!image.loadFromData(data.data(), static_cast<int>(data.size()), "PNG"))
+    if (!reader.read(&image))
         return std::nullopt;
     if (image.width() < 1 || image.height() < 1 || image.width() > kMaxIconSide ||
         image.height() > kMaxIconSide)

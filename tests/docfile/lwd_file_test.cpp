@@ -349,6 +349,15 @@ TEST(LwdFile, BackgroundFramesResolveOnlyAgainstEarlierFrames)
     EXPECT_EQ(a.FrameAt(1)->backgroundFrame, nullptr);
     EXPECT_EQ(a.FrameAt(2)->backgroundFrame, a.FrameAt(0));
     EXPECT_EQ(a.FrameAt(2)->storedId, 30);
+
+    // Id 0 means "none", even when a hand-made file gives a frame that id.
+    OldFile zero("LWDF1.3");
+    zero.frame(6, 0, 0);
+    zero.endObjects();
+    zero.frame(6, 5, 0);
+    zero.endObjects();
+    auto doc2 = load(zero.finish(), ui);
+    EXPECT_EQ(doc2->animation.FrameAt(1)->backgroundFrame, nullptr);
 }
 
 TEST(LwdFile, EmptyLabelIs177BytesAndReadsBackEmpty)
