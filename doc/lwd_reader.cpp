@@ -7,6 +7,7 @@
 #include "platform/errors.h"
 
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace lw {
@@ -51,6 +52,9 @@ std::int64_t recordPixels(std::span<const std::uint8_t> record)
         static_cast<std::int64_t>(static_cast<std::int32_t>(readLe32(record.data() + 12)));
     if (width <= 0 || height <= 0)
         return 0;
+    constexpr std::int64_t kSideLimit = std::int64_t{1} << 30;
+    if (width > kSideLimit || height > kSideLimit)
+        return std::numeric_limits<std::int64_t>::max();
     return 2 * width * height;
 }
 

@@ -39,29 +39,31 @@ Bytes giflibFile(int screenW, int screenH, const std::vector<GifImage>& images, 
         &error);
     GifColorType colours[4] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
     ColorMapObject* map = GifMakeMapObject(4, colours);
-    gif->SWidth = screenW;
-    gif->SHeight = screenH;
-    gif->SColorResolution = 8;
-    gif->SBackGroundColor = 0;
-    gif->SColorMap = map;
-    for (const GifImage& image : images) {
-        SavedImage* saved = GifMakeSavedImage(gif, nullptr);
-        saved->ImageDesc = GifImageDesc{image.left, image.top, image.width, image.height, false, nullptr};
-        saved->RasterBits = static_cast<GifByteType*>(malloc(image.indices.size()));
-        std::copy(image.indices.begin(), image.indices.end(), saved->RasterBits);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, screenW, screenH, 8, 0, map);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const GifImage& image = images[i];
+        if (i == 0 && loop >= 0) {
+            unsigned char params[3] = {1, static_cast<unsigned char>(loop),
+                                       static_cast<unsigned char>(loop >> 8)};
+            EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE);
+            EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0");
+            EGifPutExtensionBlock(gif, 3, params);
+            EGifPutExtensionTrailer(gif);
+        }
         GraphicsControlBlock gcb{0, false, image.delay, 3};
-        EGifGCBToSavedExtension(&gcb, gif, gif->ImageCount - 1);
+        GifByteType control[4];
+        EGifGCBToExtension(&gcb, control);
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, control);
+        EGifPutImageDesc(gif, image.left, image.top, image.width, image.height, false, nullptr);
+        std::vector<GifPixelType> row(static_cast<std::size_t>(image.width));
+        for (int y = 0; y < image.height; ++y) {
+            std::copy_n(image.indices.begin() + y * image.width, image.width, row.begin());
+            EGifPutLine(gif, row.data(), image.width);
+        }
     }
-    if (loop >= 0) {
-        unsigned char netscape[] = "NETSCAPE2.0";
-        unsigned char params[3] = {1, static_cast<unsigned char>(loop),
-                                   static_cast<unsigned char>(loop >> 8)};
-        GifAddExtensionBlock(&gif->SavedImages[0].ExtensionBlockCount, &gif->SavedImages[0].ExtensionBlocks,
-                             APPLICATION_EXT_FUNC_CODE, 11, netscape);
-        GifAddExtensionBlock(&gif->SavedImages[0].ExtensionBlockCount, &gif->SavedImages[0].ExtensionBlocks,
-                             CONTINUE_EXT_FUNC_CODE, 3, params);
-    }
-    EGifSpew(gif);
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
     return out;
 }
 
