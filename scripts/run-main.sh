@@ -11,7 +11,8 @@ if [ -x ./lw ]; then
 fi
 if [ -x ./lwtool ]; then
   if [ -f examples/fashion.lwd ]; then
-    exec ./lwtool info examples/fashion.lwd
+    ./lwtool info examples/fashion.lwd
+    exec ./lwtool render examples/fashion.lwd -o fashion.gif
   fi
   exec ./lwtool --help
 fi

@@ -42,10 +42,4 @@ GifSaveReport prepareGif(GifAnimation& gif, const GifSaveSettings& settings);
 GifSaveReport saveSequenceAsGif(const FrameSequence& sequence, const GifSaveSettings& settings,
                                 const std::string& path);
 
-// 0x00BBGGRR (frame background colours) as 0x00RRGGBB.
-inline std::uint32_t bgrToRgb(std::uint32_t bgr)
-{
-    return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
-}
-
 } // namespace lw

@@ -155,5 +155,4 @@ TEST(GifExport, FailedWriteKeepsThePreviousFile)
     FrameSequence seq(2, 2, 0, "");
     seq.append(&a, 10);
     EXPECT_ANY_THROW(saveSequenceAsGif(seq, GifSaveSettings{}, dir.filePath("no/such/x.gif").toStdString()));
-    EXPECT_EQ(bgrToRgb(0x00112233), 0x00332211u);
 }

@@ -29,7 +29,8 @@ TEST(LwtoolCommandLine, RenderOptionsMirrorTheSaveDialog)
     EXPECT_EQ(o.output, "out.gif");
     EXPECT_EQ(o.colours, 64);
     EXPECT_EQ(o.optimise, false);
-    EXPECT_EQ(o.transparent, 0xFF8000u);
+    EXPECT_TRUE(o.transparent);
+    EXPECT_EQ(o.transparentRgb, 0xFF8000u);
     EXPECT_EQ(o.fromFrame, 3);
     EXPECT_EQ(o.extensionsDir, "/x");
     EXPECT_TRUE(o.quiet);
@@ -37,6 +38,14 @@ TEST(LwtoolCommandLine, RenderOptionsMirrorTheSaveDialog)
     EXPECT_FALSE(d.colours.has_value()) << "the dialog's preselection decides";
     EXPECT_FALSE(d.optimise.has_value());
     EXPECT_EQ(parseCommandLine({"render", "a", "-o", "b", "--colours", "full"}).colours, 0);
+    const Options bare = parseCommandLine({"render", "a.lwd", "--transparent", "-o", "b.gif"});
+    EXPECT_TRUE(bare.transparent);
+    EXPECT_FALSE(bare.transparentRgb.has_value()) << "the first frame's background then";
+    const Options last = parseCommandLine({"render", "in.lwd", "-o", "b.gif", "--transparent", "abcdef"});
+    EXPECT_EQ(last.transparentRgb, 0xABCDEFu);
+    EXPECT_EQ(last.input, "in.lwd");
+    // A file name that happens to be six hex digits with an extension is still a file.
+    EXPECT_EQ(parseCommandLine({"render", "--transparent", "abcdef.gif", "-o", "b.gif"}).input, "abcdef.gif");
 }
 
 TEST(LwtoolCommandLine, OtherCommands)
@@ -63,7 +72,7 @@ TEST(LwtoolCommandLine, UsageErrors)
     EXPECT_EQ(failure({"render", "-o", "x.gif"}), kExitUsage) << "no input";
     EXPECT_EQ(failure({"render", "a", "b", "-o", "x.gif"}), kExitUsage);
     EXPECT_EQ(failure({"render", "a", "-o", "x.gif", "--colours", "100"}), kExitUsage);
-    EXPECT_EQ(failure({"render", "a", "-o", "x.gif", "--transparent", "red"}), kExitUsage);
+    EXPECT_EQ(failure({"render", "a", "-o", "x.gif", "--transparent", "#12345"}), kExitUsage);
     EXPECT_EQ(failure({"render", "a", "-o", "x.gif", "--frame", "0"}), kExitUsage);
     EXPECT_EQ(failure({"render", "a", "-o", "x.gif", "--frame", "2", "--from-frame", "1"}), kExitUsage);
     EXPECT_EQ(failure({"render", "a", "-o"}), kExitUsage);

@@ -33,6 +33,13 @@ std::uint32_t parseColour(const std::string& text)
     return value;
 }
 
+bool looksLikeColour(const std::string& text)
+{
+    const std::string hex = !text.empty() && text[0] == '#' ? text.substr(1) : text;
+    return hex.size() == 6 && hex.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos &&
+           (text[0] == '#' || text.find('.') == std::string::npos);
+}
+
 const std::map<std::string, Command> kCommands = {
     {"render", Command::Render}, {"frame", Command::Frame}, {"html", Command::Html},
     {"avi", Command::Avi},       {"info", Command::Info},   {"extensions", Command::Extensions},
@@ -117,8 +124,12 @@ Options parseCommandLine(const std::vector<std::string>& args)
             o.optimise = true;
         else if (a == "--no-optimise" || a == "--no-optimize")
             o.optimise = false;
-        else if (a == "--transparent")
-            o.transparent = parseColour(value(a));
+        else if (a == "--transparent") {
+            o.transparent = true;
+            // The colour is optional: the next word is taken when it looks like one.
+            if (i + 1 < args.size() && looksLikeColour(args[i + 1]))
+                o.transparentRgb = parseColour(args[++i]);
+        }
         else if (a == "--from-frame")
             o.fromFrame = parseInt(a, value(a), 1);
         else if (a == "--frame")
@@ -186,9 +197,9 @@ std::string commandHelp(const std::string& command)
                "                      otherwise the largest count below the colour count)\n"
                "  --optimise, --no-optimise\n"
                "                      frame optimisation (default: on)\n"
-               "  --transparent RRGGBB\n"
+               "  --transparent [RRGGBB]\n"
                "                      make one colour transparent instead of optimising\n"
-               "                      (the colour of the first frame's background when omitted)\n"
+               "                      (the first frame's background colour when RRGGBB is omitted)\n"
                "  --from-frame N      start at frame N and wrap around to the frame before it\n"
                "  --frame N           frame N alone, played as a single frame\n";
     if (command == "frame")

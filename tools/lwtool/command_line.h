@@ -22,7 +22,8 @@ struct Options {
     // render
     std::optional<int> colours; // std::nullopt: the dialog's preselection; 0: full palette
     std::optional<bool> optimise;
-    std::optional<std::uint32_t> transparent; // 0xRRGGBB
+    bool transparent = false;                    // make one colour transparent instead of optimising
+    std::optional<std::uint32_t> transparentRgb; // 0xRRGGBB; none: the first frame's background
     std::optional<int> fromFrame;             // 1-based
     std::optional<int> frame;                 // 1-based, render or frame export
     // html
