@@ -22,7 +22,7 @@ constexpr int kFadeIn = 21;
 constexpr int kFadeOut = 22;
 constexpr int kMotionBlurIn = 5;
 constexpr int kBlink = 129;
-constexpr int kBladeShine = 50;
+constexpr int kPopup = 128;
 
 // Colours: layers use 0xTTRRGGBB, frame backgrounds 0x00BBGGRR.
 constexpr std::uint32_t kPlumBgr = 0x4A1848;   // RGB 48 18 4A
@@ -153,7 +153,7 @@ void buildFashionBanner(CLWDoc& doc)
     auto offer = label(doc, "UP TO 50% OFF", -34, 900, kRose, false, 2);
     placeLabel(*offer, at, 24, 9);
     offer->introEffect = effect(kFadeIn, 3);
-    offer->animationEffect = effect(kBladeShine, 2);
+    offer->animationEffect = effect(kPopup, 0);
     second->AppendObject(std::move(offer));
     auto ring = oval(at, 300, 6, 90, 48, kRose, kEllipseMediumOutline);
     ring->introEffect = effect(kFadeIn, 2);

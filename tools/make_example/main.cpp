@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     try {
         lw::CLWDoc doc;
         lw::buildFashionBanner(doc);
+        doc.animation.PrepareCloneReferences(); // as every save does
         lw::writeFileAtomically(argv[1], lw::WriteLwdDocument(doc));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_example: %s: %s\n", argv[1], e.what());
