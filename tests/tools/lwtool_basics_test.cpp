@@ -14,7 +14,7 @@ TEST(LwtoolProgram, HelpAndUsageErrors)
     EXPECT_NE(help.out.find("Usage: lwtool COMMAND"), std::string::npos);
     const auto renderHelp = runLwtool({"render", "--help"});
     EXPECT_EQ(renderHelp.exitCode, 0);
-    EXPECT_NE(renderHelp.out.find("--transparent RRGGBB"), std::string::npos);
+    EXPECT_NE(renderHelp.out.find("--transparent [RRGGBB]"), std::string::npos);
     const auto wrong = runLwtool({"render", "only-input.lwd"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_NE(wrong.err.find("needs -o OUTPUT"), std::string::npos);

@@ -16,8 +16,8 @@ int runHtml(const Options& options, ConsoleUiPort& ui)
     const lw::CAnimation& a = doc.animation;
     lw::HtmlPageInput page;
     // The GIF the document came from or was saved as; else the name the save dialog proposes.
-    page.gifPath = options.gifPath.value_or(a.sourcePath.empty() ? lw::defaultGifName("", doc.pathName, doc.title)
-                                                                 : a.sourcePath);
+    page.gifPath = options.gifPath.value_or(
+        a.sourcePath.empty() ? lw::defaultGifName("", doc.pathName, doc.title) : a.sourcePath);
     page.linkUrl = options.link.value_or(a.linkUrl);
     page.altText = options.alt.value_or(a.altText);
     page.width = a.width();

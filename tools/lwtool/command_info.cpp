@@ -77,22 +77,22 @@ QJsonObject documentJson(const LoadedDocument& input)
         ++number;
         QJsonArray layers;
         for (const lw::CLayerObject* o = f->head.get(); o; o = o->next.get()) {
-            QJsonObject layer{{"kind", kindName(o->type)},
-                              {"rect", QJsonArray{o->rect.left - a.canvasRect.left, o->rect.top - a.canvasRect.top,
-                                                  o->rect.right - a.canvasRect.left,
-                                                  o->rect.bottom - a.canvasRect.top}},
-                              {"effects", effectsJson(input.host, o->introEffect, o->outroEffect,
-                                                      o->animationEffect)}};
+            QJsonObject layer{
+                {"kind", kindName(o->type)},
+                {"rect", QJsonArray{o->rect.left - a.canvasRect.left, o->rect.top - a.canvasRect.top,
+                                    o->rect.right - a.canvasRect.left, o->rect.bottom - a.canvasRect.top}},
+                {"effects", effectsJson(input.host, o->introEffect, o->outroEffect, o->animationEffect)}};
             layers.append(layer);
         }
-        QJsonObject frame{{"number", number},
-                          {"delay", f->delay},
-                          {"master", f->masterFrame != 0},
-                          {"background", hexColour(lw::rasterColourFromFrameColour(f->backgroundColour))},
-                          {"border", QJsonObject{{"width", f->borderWidth},
-                                                 {"colour", hexColour(lw::rasterColourFromFrameColour(f->borderColour))}}},
-                          {"effects", effectsJson(input.host, f->introEffect, f->outroEffect, f->animationEffect)},
-                          {"layers", layers}};
+        QJsonObject frame{
+            {"number", number},
+            {"delay", f->delay},
+            {"master", f->masterFrame != 0},
+            {"background", hexColour(lw::rasterColourFromFrameColour(f->backgroundColour))},
+            {"border", QJsonObject{{"width", f->borderWidth},
+                                   {"colour", hexColour(lw::rasterColourFromFrameColour(f->borderColour))}}},
+            {"effects", effectsJson(input.host, f->introEffect, f->outroEffect, f->animationEffect)},
+            {"layers", layers}};
         if (f->backgroundFrame)
             frame["backgroundFrame"] = a.IndexOfFrame(f->backgroundFrame) + 1;
         frames.append(frame);
@@ -115,22 +115,24 @@ int runInfo(const Options& options, ConsoleUiPort& ui)
         return kExitOk;
     }
     const lw::CAnimation& a = input->doc.animation;
-    std::printf("%s: %d x %d, loop count %d, %d frames (%d master)\n", options.input.c_str(), a.width(), a.height(),
-                a.loopCount, a.TotalFrames(), a.FrameCount(1));
+    std::printf("%s: %d x %d, loop count %d, %d frames (%d master)\n", options.input.c_str(), a.width(),
+                a.height(), a.loopCount, a.TotalFrames(), a.FrameCount(1));
     if (!a.linkUrl.empty())
         std::printf("link: %s\n", a.linkUrl.c_str());
     if (!a.altText.empty())
         std::printf("description: %s\n", a.altText.c_str());
     int number = 0;
     for (const lw::CFrame* f = a.firstFrame.get(); f; f = f->next.get()) {
-        std::printf("frame %d: delay %d%s, background %s", ++number, f->delay, f->masterFrame ? ", master" : "",
+        std::printf("frame %d: delay %d%s, background %s", ++number, f->delay,
+                    f->masterFrame ? ", master" : "",
                     hexColour(lw::rasterColourFromFrameColour(f->backgroundColour)).toStdString().c_str());
         if (f->borderWidth > 0)
             std::printf(", border %d %s", f->borderWidth,
                         hexColour(lw::rasterColourFromFrameColour(f->borderColour)).toStdString().c_str());
         if (f->backgroundFrame)
             std::printf(", backdrop frame %d", a.IndexOfFrame(f->backgroundFrame) + 1);
-        std::printf("%s\n", effectsText(input->host, f->introEffect, f->outroEffect, f->animationEffect).c_str());
+        std::printf("%s\n",
+                    effectsText(input->host, f->introEffect, f->outroEffect, f->animationEffect).c_str());
         for (const lw::CLayerObject* o = f->head.get(); o; o = o->next.get())
             std::printf("  %-9s (%d, %d) %d x %d%s\n", kindName(o->type), o->rect.left - a.canvasRect.left,
                         o->rect.top - a.canvasRect.top, o->width(), o->height(),

@@ -129,8 +129,7 @@ Options parseCommandLine(const std::vector<std::string>& args)
             // The colour is optional: the next word is taken when it looks like one.
             if (i + 1 < args.size() && looksLikeColour(args[i + 1]))
                 o.transparentRgb = parseColour(args[++i]);
-        }
-        else if (a == "--from-frame")
+        } else if (a == "--from-frame")
             o.fromFrame = parseInt(a, value(a), 1);
         else if (a == "--frame")
             o.frame = parseInt(a, value(a), 1);

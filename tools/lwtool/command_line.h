@@ -24,8 +24,8 @@ struct Options {
     std::optional<bool> optimise;
     bool transparent = false;                    // make one colour transparent instead of optimising
     std::optional<std::uint32_t> transparentRgb; // 0xRRGGBB; none: the first frame's background
-    std::optional<int> fromFrame;             // 1-based
-    std::optional<int> frame;                 // 1-based, render or frame export
+    std::optional<int> fromFrame;                // 1-based
+    std::optional<int> frame;                    // 1-based, render or frame export
     // html
     std::optional<std::string> gifPath;
     std::optional<std::string> link;

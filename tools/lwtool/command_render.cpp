@@ -28,8 +28,8 @@ int runRender(const Options& options, ConsoleUiPort& ui)
     settings.colours = options.colours;
     settings.optimise = options.optimise.value_or(true);
     if (options.transparent)
-        settings.transparentColour =
-            options.transparentRgb.value_or(lw::rasterColourFromFrameColour(animation.firstFrame->backgroundColour));
+        settings.transparentColour = options.transparentRgb.value_or(
+            lw::rasterColourFromFrameColour(animation.firstFrame->backgroundColour));
 
     progress(options, "writing " + options.output);
     lw::GifSaveReport report;
@@ -39,9 +39,11 @@ int runRender(const Options& options, ConsoleUiPort& ui)
         throw ToolError{kExitOutputFailed, options.output + ": cannot be written (" + e.what() + ")"};
     }
     if (!options.quiet)
-        std::fprintf(stderr, "lwtool: wrote %s: %d frames, %d colours%s, %lld bytes\n", options.output.c_str(),
-                     report.framesWritten, report.paletteCount,
-                     report.optimised ? ", frames optimised" : settings.transparentColour ? ", transparent" : "",
+        std::fprintf(stderr, "lwtool: wrote %s: %d frames, %d colours%s, %lld bytes\n",
+                     options.output.c_str(), report.framesWritten, report.paletteCount,
+                     report.optimised             ? ", frames optimised"
+                     : settings.transparentColour ? ", transparent"
+                                                  : "",
                      static_cast<long long>(report.bytes));
     return kExitOk;
 }

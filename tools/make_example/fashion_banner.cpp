@@ -25,9 +25,9 @@ constexpr int kBlink = 129;
 constexpr int kPopup = 128;
 
 // Colours: layers use 0xTTRRGGBB, frame backgrounds 0x00BBGGRR.
-constexpr std::uint32_t kPlumBgr = 0x4A1848;   // RGB 48 18 4A
-constexpr std::uint32_t kGoldBgr = 0x37AFD4;   // RGB D4 AF 37
-constexpr std::uint32_t kBlushBgr = 0xE8DDF8;  // RGB F8 DD E8
+constexpr std::uint32_t kPlumBgr = 0x4A1848;  // RGB 48 18 4A
+constexpr std::uint32_t kGoldBgr = 0x37AFD4;  // RGB D4 AF 37
+constexpr std::uint32_t kBlushBgr = 0xE8DDF8; // RGB F8 DD E8
 constexpr std::uint32_t kGold = 0x00D4AF37;
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
 constexpr std::uint32_t kPlum = 0x00481848;
@@ -95,7 +95,8 @@ std::unique_ptr<CRectObject> box(const Placer& at, int x, int y, int w, int h, R
     return r;
 }
 
-std::unique_ptr<CEllipseObject> oval(const Placer& at, int x, int y, int w, int h, std::uint32_t colour, int style)
+std::unique_ptr<CEllipseObject> oval(const Placer& at, int x, int y, int w, int h, std::uint32_t colour,
+                                     int style)
 {
     auto e = std::make_unique<CEllipseObject>();
     e->colour = colour;
