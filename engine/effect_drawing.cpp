@@ -28,6 +28,13 @@ bool isDrawableRect(const LWXRect& rect)
            rect.right <= high && rect.bottom <= high;
 }
 
+bool isDrawablePosition(std::int32_t left, std::int32_t top)
+{
+    constexpr std::int32_t low = -kEffectWorkspaceMargin;
+    constexpr std::int32_t high = kEffectWorkspaceSize + kEffectWorkspaceMargin;
+    return left >= low && top >= low && left <= high && top <= high;
+}
+
 std::int32_t drawWithEffect(const ExtensionHost& host, CRaster& output, const LWXRect& canvas,
                             const EffectSubject& subject, const EffectCall& call, std::int32_t stepIndex,
                             std::int32_t stepCount)
@@ -71,7 +78,9 @@ std::int32_t drawWithEffect(const EffectEntryPoints& calls, CRaster& output, con
         drawAt(image, output, canvas, subject.home.left, subject.home.top);
         break;
     case LWX_DRAW_MOVED:
-        if (isDrawableRect(current))
+        // The source keeps its size: only current's top-left counts, so a library that moves
+        // left and top alone (past right and bottom) still draws.
+        if (isDrawablePosition(current.left, current.top))
             drawAt(image, output, canvas, current.left, current.top);
         break;
     case LWX_DRAW_STRETCHED:

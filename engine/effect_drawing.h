@@ -22,6 +22,8 @@ inline constexpr std::int32_t kEffectWorkspaceMargin = kEffectWorkspaceSize;
 
 // Non-empty and within the workspace widened by kEffectWorkspaceMargin on every side.
 bool isDrawableRect(const LWXRect& rect);
+// A top-left inside that widened workspace (moved draws keep the source's own size).
+bool isDrawablePosition(std::int32_t left, std::int32_t top);
 
 // The effect and its settings for one call.
 struct EffectCall {

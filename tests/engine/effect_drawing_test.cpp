@@ -112,6 +112,12 @@ TEST(EffectDrawing, EveryDrawingResult)
         expectOnly(output, LWXRect{108, 104, 112, 107}, kObjectColour);
     }
     {
+        // A moved draw needs only current's top-left: a library may move left past right.
+        CRaster output = canvasImage();
+        EXPECT_EQ(drawProbe(output, PROBE_RESULT(2) | PROBE_CURRENT(PROBE_CORNER)), LWX_DRAW_MOVED);
+        expectOnly(output, LWXRect{114, 103, 118, 106}, kObjectColour);
+    }
+    {
         CRaster output = canvasImage();
         EXPECT_EQ(drawProbe(output, PROBE_RESULT(3) | PROBE_CURRENT(PROBE_DOUBLE)), LWX_DRAW_STRETCHED);
         expectOnly(output, LWXRect{105, 102, 113, 108}, kObjectColour);
@@ -145,6 +151,9 @@ TEST(EffectDrawing, HostileCurrentDrawsNothingAndAllocatesNothing)
     lwtest::ProbeLog log;
     for (const std::int32_t shape : {PROBE_EMPTY, PROBE_INVERTED, PROBE_HUGE, PROBE_EXTREME, PROBE_FAR})
         for (const std::int32_t code : {2, 3, 0 /* render */}) {
+            // A moved draw reads only the top-left, which these two leave inside the workspace.
+            if (code == 2 && (shape == PROBE_EMPTY || shape == PROBE_INVERTED))
+                continue;
             log.reset();
             CRaster output = canvasImage();
             drawProbe(output, PROBE_RESULT(code) | PROBE_CURRENT(shape));
@@ -152,6 +161,11 @@ TEST(EffectDrawing, HostileCurrentDrawsNothingAndAllocatesNothing)
             // No render is asked for a rectangle the host refused.
             EXPECT_EQ(log.calls().size(), 1u) << "shape " << shape << " code " << code;
         }
+    {
+        CRaster moved = canvasImage();
+        drawProbe(moved, PROBE_RESULT(2) | PROBE_CURRENT(PROBE_INVERTED));
+        expectOnly(moved, LWXRect{109, 102, 113, 105}, kObjectColour);
+    }
     // In place ignores current altogether.
     CRaster output = canvasImage();
     drawProbe(output, PROBE_RESULT(1) | PROBE_CURRENT(PROBE_EXTREME));

@@ -124,6 +124,9 @@ LWX_EXPORT int32_t LWXPrepare(int32_t id, LWXEffectContext* context, int32_t fra
     case PROBE_FAR:
         c->left += 100000, c->right += 100000;
         break;
+    case PROBE_CORNER:
+        c->left += w + 5, c->top += 1;
+        break;
     default:
         break;
     }

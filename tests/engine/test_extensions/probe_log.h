@@ -25,7 +25,8 @@ enum {
     PROBE_INVERTED = 4, /* left and right swapped */
     PROBE_HUGE = 5,     /* 0, 0, 1000000, 1000000 */
     PROBE_EXTREME = 6,  /* INT32_MIN .. INT32_MAX */
-    PROBE_FAR = 7       /* same size, moved 100000 to the right */
+    PROBE_FAR = 7,      /* same size, moved 100000 to the right */
+    PROBE_CORNER = 8    /* only left and top move: left by width + 5 (past right), top by 1 */
 };
 
 /* LWXDoRender fills the target with one opaque colour that tells the step:
