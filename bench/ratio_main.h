@@ -28,6 +28,10 @@ public:
                     name.erase(at, 5);
                 }
             }
+            // Fixed iteration counts show up in the name; they do not tell the cases apart.
+            const auto iterations = name.find("/iterations:");
+            if (iterations != std::string::npos)
+                name.erase(iterations, name.find('/', iterations + 1) - iterations);
             const std::string& key = name;
             const double t = run.GetAdjustedRealTime();
             if (side == "ours")
