@@ -38,7 +38,9 @@ std::optional<int64_t> percentage(int32_t id, int64_t a, int64_t n, int32_t spee
         for (int32_t i = 0; i < speed && i < 30; ++i)
             period *= 2;
         const int64_t h = ((a % period) * 100) / period;
-        p = (a % (2 * period)) < period ? h : 100 - h;
+        // At speed 0 (P = 1) there is no ramp to climb: the image stays as it is on every step,
+        // as glide's Move By stays home. The falling half only exists for P > 1.
+        p = (period == 1 || (a % (2 * period)) < period) ? h : 100 - h;
         break;
     }
     default:
