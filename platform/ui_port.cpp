@@ -1,6 +1,14 @@
 #include "platform/ui_port.h"
 
+#include "platform/gif_save_choices.h"
+
 namespace lw {
+
+int GifSaveQuestion::initialColourCount() const
+{
+    const GifSaveChoices choices = gifSaveChoices(colourCount, animated);
+    return choices.fullPalettePreselected || choices.reduceDefault == 0 ? colourCount : choices.reduceDefault;
+}
 
 namespace {
 

@@ -75,15 +75,7 @@ struct GifSaveQuestion {
     std::uint32_t transparentColour = 0; // 0x00BBGGRR, the first frame's background
     // The count the dialog starts with: the whole palette below 256 colours, otherwise the
     // largest of 256, 128 … 4 that is below the count.
-    int initialColourCount() const
-    {
-        if (colourCount < 256)
-            return colourCount;
-        for (int n = 256; n >= 4; n /= 2)
-            if (colourCount > n)
-                return n;
-        return colourCount;
-    }
+    int initialColourCount() const;
 };
 struct GifSaveAnswer {
     int colourCount = 0;

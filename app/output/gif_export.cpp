@@ -1,6 +1,6 @@
 #include "app/output/gif_export.h"
 
-#include "app/output/gif_save_choices.h"
+#include "platform/gif_save_choices.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/output/gif_save_choices.h"
+#include "platform/gif_save_choices.h"
 
 namespace lw {
 
