@@ -173,7 +173,7 @@ void buildFashionBanner(CLWDoc& doc)
     button->introEffect = effect(kStretchFromLeft, 1);
     third->AppendObject(std::move(button));
     auto shop = label(doc, "SHOP NOW", -22, 700, kPlum, true);
-    placeLabel(*shop, at, 318, 17);
+    placeLabel(*shop, at, 300 + (140 - shop->width()) / 2, 17); // centred on the button
     shop->animationEffect = effect(kBlink, 0);
     third->AppendObject(std::move(shop));
     auto tagline = label(doc, "New arrivals every week", -20, 400, kWhite, true);
