@@ -95,25 +95,30 @@ void CFrame::UpdateComposites(CLayerObject* from)
     }
 }
 
+void CFrame::RenderBackground(CRaster& target) const
+{
+    if (backgroundImage && backgroundImage->width() == target.width() &&
+        backgroundImage->height() == target.height()) {
+        target.CopyPixels(*backgroundImage);
+        return;
+    }
+    target.FillRect(rasterColourFromFrameColour(backgroundColour));
+    if (borderWidth > 0) {
+        const std::uint32_t border = rasterColourFromFrameColour(borderColour);
+        const int w = target.width(), h = target.height();
+        const int b = borderExtent(borderWidth);
+        target.FillRect(border, LayerRect{0, 0, w, b});
+        target.FillRect(border, LayerRect{0, h - b, w, h});
+        target.FillRect(border, LayerRect{0, 0, b, h});
+        target.FillRect(border, LayerRect{w - b, 0, w, h});
+    }
+}
+
 void CFrame::Render()
 {
     if (!image.hasBlock())
         return;
-    if (!backgroundImage || backgroundImage->width() != image.width() ||
-        backgroundImage->height() != image.height()) {
-        image.FillRect(rasterColourFromFrameColour(backgroundColour));
-        if (borderWidth > 0) {
-            const std::uint32_t border = rasterColourFromFrameColour(borderColour);
-            const int w = image.width(), h = image.height();
-            const int b = borderExtent(borderWidth);
-            image.FillRect(border, LayerRect{0, 0, w, b});
-            image.FillRect(border, LayerRect{0, h - b, w, h});
-            image.FillRect(border, LayerRect{0, 0, b, h});
-            image.FillRect(border, LayerRect{w - b, 0, w, h});
-        }
-    } else {
-        image.CopyPixels(*backgroundImage);
-    }
+    RenderBackground(image);
     RenderInto(image, canvasRectOrEmpty());
 }
 

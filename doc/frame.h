@@ -34,6 +34,9 @@ public:
     // None clears the backdrop; a frame is never its own backdrop.
     void SetBackgroundFrame(CFrame* frame);
     void Render();
+    // Paints only the background into a canvas-sized raster: the background frame's image, or
+    // the background colour with the border (the animation engine starts its steps from it).
+    void RenderBackground(CRaster& target) const;
     // Renders the chain of background frames first (each once, stopping at a loop).
     void RenderWithChain();
     // What the colour tools pick at a workspace point (raster colour 0xTTRRGGBB).

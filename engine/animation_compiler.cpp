@@ -108,20 +108,7 @@ public:
     CRaster background() const
     {
         CRaster image(width(), height());
-        const CRaster* backdrop = frame_.backgroundImage;
-        if (backdrop && backdrop->width() == image.width() && backdrop->height() == image.height()) {
-            image.CopyPixels(*backdrop);
-            return image;
-        }
-        image.FillRect(rasterColourFromFrameColour(frame_.backgroundColour));
-        if (frame_.borderWidth > 0) {
-            const std::uint32_t border = rasterColourFromFrameColour(frame_.borderColour);
-            const int w = image.width(), h = image.height(), b = frame_.borderWidth;
-            image.FillRect(border, LayerRect{0, 0, w, b});
-            image.FillRect(border, LayerRect{0, h - b, w, h});
-            image.FillRect(border, LayerRect{0, 0, b, h});
-            image.FillRect(border, LayerRect{w - b, 0, w, h});
-        }
+        frame_.RenderBackground(image);
         return image;
     }
 

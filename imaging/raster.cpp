@@ -24,8 +24,7 @@ CRaster& CRaster::operator=(const CRaster& other)
     return *this;
 }
 
-CRaster::CRaster(CRaster&& other) noexcept
-    : memory_(std::move(other.memory_)), header_(other.header_)
+CRaster::CRaster(CRaster&& other) noexcept : memory_(std::move(other.memory_)), header_(other.header_)
 {
     other.memory_.clear();
     other.header_ = BitmapInfoHeader{};
@@ -275,7 +274,8 @@ void CRaster::Resample(int newWidth, int newHeight)
             const double wy = yWeights[fy.weightOffset + static_cast<std::size_t>(m)];
             weightY += wy;
             const auto* src = reinterpret_cast<const std::uint8_t*>(
-                memory_.data() + static_cast<std::size_t>(srcH - 1 - (fy.first + m)) * static_cast<std::size_t>(srcW));
+                memory_.data() +
+                static_cast<std::size_t>(srcH - 1 - (fy.first + m)) * static_cast<std::size_t>(srcW));
             for (int k = 0; k < srcW * 4; ++k)
                 rowSums[static_cast<std::size_t>(k)] += wy * src[k];
         }
@@ -336,32 +336,34 @@ PackedDib CRaster::ToPackedDib32() const
     return block;
 }
 
-QImage CRaster::toQImage() const
+namespace {
+
+// A top-down Qt image of the raster, each pixel mapped from 0xTTRRGGBB to a QRgb.
+template <typename Map> QImage qimageOf(const CRaster& raster, QImage::Format format, Map map)
 {
-    if (memory_.empty())
+    if (!raster.hasBlock())
         return {};
-    QImage image(width(), height(), QImage::Format_RGB32);
-    for (int y = 0; y < height(); ++y) {
-        const std::uint32_t* src = memory_.data() + indexOf(0, y);
+    QImage image(raster.width(), raster.height(), format);
+    for (int y = 0; y < raster.height(); ++y) {
+        const std::uint32_t* src = raster.bits() + raster.indexOf(0, y);
         auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width(); ++x)
-            dst[x] = src[x] | 0xFF000000u;
+        for (int x = 0; x < raster.width(); ++x)
+            dst[x] = map(src[x]);
     }
     return image;
 }
 
+} // namespace
+
+QImage CRaster::toQImage() const
+{
+    return qimageOf(*this, QImage::Format_RGB32, [](std::uint32_t p) { return p | 0xFF000000u; });
+}
+
 QImage CRaster::toQImageWithAlpha() const
 {
-    if (memory_.empty())
-        return {};
-    QImage image(width(), height(), QImage::Format_ARGB32);
-    for (int y = 0; y < height(); ++y) {
-        const std::uint32_t* src = memory_.data() + indexOf(0, y);
-        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width(); ++x)
-            dst[x] = (src[x] & 0x00FFFFFFu) | (255u - (src[x] >> 24)) << 24;
-    }
-    return image;
+    return qimageOf(*this, QImage::Format_ARGB32,
+                    [](std::uint32_t p) { return (p & 0x00FFFFFFu) | (255u - (p >> 24)) << 24; });
 }
 
 void CRaster::Draw(QPainter& painter, const QRect& destination) const
