@@ -1,8 +1,8 @@
 // The heavy layer filters: Gaussian blur and drop shadow with radius 5 on a banner-sized and a
 // workspace-sized layer, and smoothed rotation by 30 degrees of a workspace-sized layer against
 // QImage::transformed with smooth transformation.
-#include "adjust/blur_filters.h"
-#include "adjust/shadow_filters.h"
+#include "filters/blur_filters.h"
+#include "filters/shadow_filters.h"
 #include "bench/ratio_main.h"
 #include "imaging/raster_rotation.h"
 

@@ -2,7 +2,7 @@
 // stack (which updates the composites of everything above it). There is no peer library for
 // these; the figures are absolute times per operation.
 #include "bench/ratio_main.h"
-#include "doc/animation.h"
+#include "model/animation.h"
 
 #include <memory>
 

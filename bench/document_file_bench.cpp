@@ -2,11 +2,11 @@
 // writing and reading the same frame pictures (the cost of moving the pixels alone), and giflib
 // decoding and composing the same GIF.
 #include "bench/ratio_main.h"
-#include "doc/bitmap_from_picture.h"
-#include "doc/document.h"
-#include "doc/gif_document_import.h"
-#include "doc/lwd_reader.h"
-#include "doc/lwd_writer.h"
+#include "model/bitmap_from_picture.h"
+#include "model/document.h"
+#include "model/gif_document_import.h"
+#include "model/lwd/lwd_reader.h"
+#include "model/lwd/lwd_writer.h"
 #include "imaging/gif_animation.h"
 #include "platform/ui_port.h"
 

@@ -3,14 +3,14 @@
 // document. Besides time, each run reports the output size; the ratio lines compare time.
 #include "bench/ratio_main.h"
 
-#include "doc/document.h"
-#include "doc/ellipse_object.h"
-#include "doc/lwd_writer.h"
-#include "doc/rect_object.h"
+#include "model/document.h"
+#include "model/ellipse_object.h"
+#include "model/lwd/lwd_writer.h"
+#include "model/rect_object.h"
 #include "engine/animation_compiler.h"
 #include "platform/file_io.h"
 
-#include "doc/document_file.h"
+#include "model/document_file.h"
 #include "platform/ui_port.h"
 
 #include <QCoreApplication>

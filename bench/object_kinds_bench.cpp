@@ -2,9 +2,9 @@
 // QPainter's antialiased ellipse, and the span-list flood fill against the textbook
 // breadth-first pixel queue (Qt has no bucket fill). Label rendering is timed on its own.
 #include "bench/ratio_main.h"
-#include "doc/ellipse_rendering.h"
-#include "doc/flood_fill.h"
-#include "doc/text_rendering.h"
+#include "model/ellipse_rendering.h"
+#include "model/flood_fill.h"
+#include "model/text_rendering.h"
 
 #include <QImage>
 #include <QPainter>

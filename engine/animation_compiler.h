@@ -8,7 +8,7 @@
 // the frames and lists in display order and returns the FrameSequence every output consumes;
 // it refers to images owned by the frames, so it is valid only until the next compile, edit or
 // close of the document.
-#include "doc/animation.h"
+#include "model/animation.h"
 #include "engine/extension_host.h"
 #include "imaging/frame_sequence.h"
 

@@ -1,6 +1,6 @@
 #include "engine/effect_dialog_model.h"
 
-#include "doc/animation.h"
+#include "model/animation.h"
 #include "engine/list_sorting.h"
 #include "engine/speed_name.h"
 

@@ -2,7 +2,7 @@
 // The effect selection dialog without its widgets: which effects and speeds it offers, what is
 // selected and enabled, and what OK, Cancel and "Применить для всех" do to the assignment. The
 // editor binds the list boxes, buttons and check box to it.
-#include "doc/effect_assignment.h"
+#include "model/effect_assignment.h"
 #include "engine/extension_host.h"
 
 #include <cstdint>

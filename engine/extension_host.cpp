@@ -1,6 +1,6 @@
 #include "engine/extension_host.h"
 
-#include "doc/frame.h"
+#include "model/frame.h"
 #include "engine/speed_name.h"
 
 #include <algorithm>

@@ -15,8 +15,8 @@
 //   LWXEffectContext ctx{...};
 //   int result = host.prepare(id, ctx, frameIndex);
 //   if (result == LWX_RENDER) { ctx.target = ...; host.doRender(id, ctx, frameIndex); }
-#include "doc/effect_assignment.h"
-#include "doc/effect_catalog.h"
+#include "model/effect_assignment.h"
+#include "model/effect_catalog.h"
 #include "engine/lwx.h"
 #include "engine/shared_library.h"
 

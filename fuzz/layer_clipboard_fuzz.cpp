@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the clipboard paste: offsets must stay inside the block, and every
 // record it names must be refused or pasted safely.
-#include "doc/layer_clipboard.h"
-#include "doc/layer_list.h"
+#include "model/layer_clipboard.h"
+#include "model/layer_list.h"
 #include "fuzz_gui_app.h"
 #include "platform/errors.h"
 

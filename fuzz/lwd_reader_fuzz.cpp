@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the .lwd document reader: it loads a document or raises
 // ArchiveError / MemoryError, never reading outside the bytes or allocating without bound.
-#include "doc/lwd_reader.h"
-#include "doc/lwd_writer.h"
+#include "model/lwd/lwd_reader.h"
+#include "model/lwd/lwd_writer.h"
 #include "fuzz_gui_app.h"
 #include "platform/errors.h"
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the layer-object record readers of every file version: they must
 // refuse with ArchiveError or make an object, never touch bytes outside the record.
-#include "doc/layer_list.h"
-#include "doc/object_factory.h"
-#include "doc/object_records.h"
+#include "model/layer_list.h"
+#include "model/object_factory.h"
+#include "model/lwd/object_records.h"
 #include "fuzz_gui_app.h"
 #include "platform/errors.h"
 

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libgif-dev libemf2svg-dev libwmf-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fontconfig xvfb xauth
+  fonts-liberation2 fonts-urw-base35 fontconfig xvfb xauth
   imagemagick gifsicle ffmpeg
 )
 missing=()

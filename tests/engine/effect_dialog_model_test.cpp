@@ -1,4 +1,4 @@
-#include "doc/animation.h"
+#include "model/animation.h"
 #include "engine/effect_dialog_model.h"
 #include "engine_test_support.h"
 

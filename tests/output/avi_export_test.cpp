@@ -1,4 +1,4 @@
-#include "app/output/avi_export.h"
+#include "output/avi_export.h"
 #include "support/avi_readback.h"
 #include "support/raster_builders.h"
 

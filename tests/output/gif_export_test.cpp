@@ -1,4 +1,4 @@
-#include "app/output/gif_export.h"
+#include "output/gif_export.h"
 #include "platform/file_io.h"
 #include "support/raster_builders.h"
 

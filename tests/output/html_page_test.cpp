@@ -1,4 +1,4 @@
-#include "app/output/html_page.h"
+#include "output/html_page.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
 

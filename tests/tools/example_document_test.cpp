@@ -1,7 +1,7 @@
 #include "support/test_paths.h"
 #include "tools/make_example/fashion_banner.h"
 
-#include "doc/lwd_writer.h"
+#include "model/lwd/lwd_writer.h"
 #include "platform/file_io.h"
 
 #include <gtest/gtest.h>

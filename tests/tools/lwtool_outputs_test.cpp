@@ -3,7 +3,7 @@
 #include "support/avi_readback.h"
 #include "support/lwtool_runner.h"
 
-#include "app/output/html_page.h"
+#include "output/html_page.h"
 #include "platform/file_io.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 #include "tools/lwtool/commands.h"
 #include "tools/lwtool/loaded_document.h"
 
-#include "doc/picture_export.h"
+#include "model/picture_export.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
 

@@ -2,7 +2,7 @@
 #include "tools/lwtool/commands.h"
 #include "tools/lwtool/loaded_document.h"
 
-#include "app/output/html_page.h"
+#include "output/html_page.h"
 #include "platform/errors.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "tools/lwtool/commands.h"
 #include "tools/lwtool/loaded_document.h"
 
-#include "doc/layer_object.h"
+#include "model/layer_object.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,7 +2,7 @@
 #include "tools/lwtool/commands.h"
 #include "tools/lwtool/loaded_document.h"
 
-#include "app/output/gif_export.h"
+#include "output/gif_export.h"
 #include "engine/animation_compiler.h"
 #include "platform/errors.h"
 

@@ -2,8 +2,8 @@
 
 #include "tools/lwtool/commands.h"
 
-#include "doc/document_file.h"
-#include "doc/object_messages.h"
+#include "model/document_file.h"
+#include "model/object_messages.h"
 #include "platform/errors.h"
 
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include "tools/lwtool/command_line.h"
 #include "tools/lwtool/console_ui_port.h"
 
-#include "doc/document.h"
+#include "model/document.h"
 #include "engine/extension_host.h"
 
 #include <memory>

@@ -1,10 +1,10 @@
 #include "tools/make_example/fashion_banner.h"
 
-#include "doc/bitmap_object.h"
-#include "doc/clone_object.h"
-#include "doc/ellipse_object.h"
-#include "doc/rect_object.h"
-#include "doc/text_object.h"
+#include "model/bitmap_object.h"
+#include "model/clone_object.h"
+#include "model/ellipse_object.h"
+#include "model/rect_object.h"
+#include "model/text_object.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // The example document shipped with the editor: a 468 × 60 fashion banner built through the
 // document API, so it can be rebuilt whenever the model changes.
-#include "doc/document.h"
+#include "model/document.h"
 
 namespace lw {
 

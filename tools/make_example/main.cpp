@@ -1,7 +1,7 @@
 // make_example OUT.lwd: writes the example banner document.
 #include "tools/make_example/fashion_banner.h"
 
-#include "doc/lwd_writer.h"
+#include "model/lwd/lwd_writer.h"
 #include "platform/file_io.h"
 
 #include <QGuiApplication>

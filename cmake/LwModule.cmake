@@ -1,0 +1,35 @@
+# One static library per core module. Each module sees only its own headers and those of the
+# modules below it: its include root holds links to just those folders, so an include that goes
+# up the layers (platform ← imaging ← model ← engine ← filters ← output) fails to compile.
+set(LW_INCLUDE_ROOTS ${CMAKE_BINARY_DIR}/include_roots)
+
+function(lw_module name)
+  cmake_parse_arguments(MOD "" "" "BELOW;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  set(dir ${PROJECT_SOURCE_DIR}/${name})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  set(root ${LW_INCLUDE_ROOTS}/${name})
+  file(MAKE_DIRECTORY ${root})
+  set(visible ${name})
+  foreach(lower ${MOD_BELOW})
+    get_property(lower_visible GLOBAL PROPERTY LW_MODULE_VISIBLE_${lower})
+    list(APPEND visible ${lower_visible})
+  endforeach()
+  list(REMOVE_DUPLICATES visible)
+  set_property(GLOBAL PROPERTY LW_MODULE_VISIBLE_${name} ${visible})
+  foreach(module ${visible})
+    if(NOT EXISTS ${root}/${module})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${module} ${root}/${module} SYMBOLIC)
+    endif()
+  endforeach()
+
+  set(target lw_${name})
+  add_library(${target} STATIC ${sources})
+  # Users inherit the root: it shows them this module and those below, never one above.
+  target_include_directories(${target} PUBLIC ${root})
+  foreach(lower ${MOD_BELOW})
+    target_link_libraries(${target} PUBLIC lw_${lower})
+  endforeach()
+  target_link_libraries(${target} PUBLIC ${MOD_PUBLIC_LIBS} PRIVATE ${MOD_PRIVATE_LIBS})
+  target_compile_definitions(${target} PUBLIC QT_NO_KEYWORDS)
+  lw_warnings(${target})
+endfunction()

@@ -1,0 +1,37 @@
+#pragma once
+// The document's serialization by file extension: .lwd documents are read and written; a GIF
+// becomes frames; JPEG, BMP and metafiles are remembered for the first view to import.
+#include "model/document.h"
+#include "model/effect_catalog.h"
+#include "model/lwd/lwd_reader.h"
+#include "platform/ui_port.h"
+
+#include <string>
+
+namespace lw {
+
+class Settings;
+
+inline constexpr const char* kNotADocumentName =
+    "Документ сохраняется только в формате .lwd. Файл \"%s\" не записан: выберите имя с расширением .lwd "
+    "или сохраните анимацию командой сохранения GIF.";
+
+// Loads `path` into a fresh document by its extension: "lwd" (the document reader), "gif" (the
+// frames of the GIF), "jpg", "jpeg", "jpe", "bmp", "wmf" (the full path becomes importPath,
+// nothing is read). Anything else, and every format failure, throws ArchiveError; an unreadable
+// file throws FileError.
+void LoadDocument(CLWDoc& doc, const std::string& path, const EffectCatalog& catalog, UiPort& ui,
+                  const LwdReadLimits& limits = {});
+
+// Saves the document as an .lwd file through a temporary file (a failure throws FileError and
+// leaves the previous file). A name whose extension is not ".lwd" is refused with a message and
+// nothing is written (returns false). On success savedAsDocument is 1 and the canvas size and
+// the first frame's colour become the defaults of new documents.
+bool SaveDocument(CLWDoc& doc, const std::string& path, UiPort& ui, Settings& settings);
+
+// The first view's part of opening a picture as a document: imports importPath into the first
+// frame, clears it, fits the canvas to the first frame's content and names the document
+// "Untitled". Nothing when there is no pending import.
+void CompletePendingImport(CLWDoc& doc, UiPort& ui);
+
+} // namespace lw

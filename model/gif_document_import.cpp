@@ -1,0 +1,97 @@
+#include "model/gif_document_import.h"
+
+#include "model/bitmap_from_picture.h"
+#include "platform/errors.h"
+
+namespace lw {
+namespace {
+
+constexpr const char* kUntitled = "Untitled";
+
+CFrame* nextDocumentFrame(CAnimation& animation, CFrame* current)
+{
+    if (!current)
+        return animation.firstFrame.get();
+    return current->next ? current->next.get() : animation.AppendFrame();
+}
+
+} // namespace
+
+void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
+{
+    CAnimation& animation = doc.animation;
+    const int offsetX = (kWorkspaceSize - gif.screenWidth) / 2;
+    const int offsetY = (kWorkspaceSize - gif.screenHeight) / 2;
+    const int count = gif.frameCount();
+    if (count < 1)
+        return;
+
+    GifImportAnswer choice;
+    if (count > 1) {
+        const auto answer = ui.askGifImport(GifImportQuestion{count, gif.EstimateSize()});
+        if (!answer)
+            return;
+        choice = *answer;
+    }
+    if (count == 1 || !choice.allFrames) {
+        GifFrame& first = *gif.frameAt(0);
+        if (!first.raster.hasBlock())
+            return;
+        CLayerObject* object =
+            animation.firstFrame->AppendObject(BitmapObjectFromRaster(CRaster(first.raster), true));
+        animation.firstFrame->MoveObjectTo(object, offsetX + first.left, offsetY + first.top);
+        return;
+    }
+
+    const std::int64_t canvasPixels = static_cast<std::int64_t>(gif.screenWidth) * gif.screenHeight;
+    if (canvasPixels * count > kMaxGifDocumentPixels)
+        throw MemoryError("The GIF file has more frames than the editor can hold");
+
+    CFrame* frame = nullptr;
+    if (choice.mode == GifImportMode::Optimised) {
+        // Each document frame shows what its GIF frame changes, over the previous frame.
+        CFrame* previous = nullptr;
+        for (GifFrame* g = gif.frames.get(); g; g = g->next.get()) {
+            frame = nextDocumentFrame(animation, frame);
+            if (g->raster.hasBlock()) {
+                CLayerObject* object =
+                    frame->AppendObject(BitmapObjectFromRaster(std::move(g->raster), true));
+                frame->MoveObjectTo(object, offsetX + g->left, offsetY + g->top);
+            }
+            frame->SetBackgroundFrame(previous);
+            frame->delay = g->delay;
+            previous = frame;
+        }
+        return;
+    }
+
+    const std::unique_ptr<FrameSequence> composed = gif.ToAnimation();
+    for (const SequenceFrame* entry = composed->first(); entry; entry = entry->next.get()) {
+        frame = nextDocumentFrame(animation, frame);
+        CLayerObject* object = frame->AppendObject(BitmapObjectFromRaster(CRaster(*entry->image), true));
+        frame->MoveObjectTo(object, offsetX, offsetY);
+        frame->delay = entry->delay;
+    }
+}
+
+void OpenGifDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const std::string& fullPath,
+                     UiPort& ui)
+{
+    GifAnimation gif;
+    if (!gif.Read(bytes, ui) || gif.frameCount() < 1)
+        throw ArchiveError(ArchiveError::Kind::BadFormat, "Not a GIF file");
+    gif.DecodeFrames();
+    gif.FramesToRasters();
+    CAnimation& animation = doc.animation;
+    if (!animation.SetSize(gif.screenWidth, gif.screenHeight))
+        throw ArchiveError(ArchiveError::Kind::BadFormat, "The GIF's screen size is not usable");
+    animation.sourcePath = fullPath;
+    animation.sourceFileSize = static_cast<std::int32_t>(bytes.size());
+    animation.openedFromGif = 1;
+    animation.savedAsDocument = 0;
+    animation.loopCount = gif.loopCount;
+    BuildFramesFromGif(doc, gif, ui);
+    setDocumentTitle(doc, kUntitled);
+}
+
+} // namespace lw

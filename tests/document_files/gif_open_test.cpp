@@ -1,0 +1,200 @@
+#include "model/document_file.h"
+#include "model/gif_document_import.h"
+#include "platform/errors.h"
+#include "support/picture_builders.h"
+#include "support/raster_builders.h"
+
+#include <gif_lib.h>
+
+#include <gtest/gtest.h>
+
+using namespace lw;
+using namespace lwtest;
+
+namespace {
+
+class NoEffects : public EffectCatalog {
+public:
+    bool isInstalled(std::int32_t) const override { return false; }
+};
+
+struct GifImage {
+    int left, top, width, height, delay;
+    std::vector<std::uint8_t> indices;
+};
+
+// A GIF written by giflib: palette 0 black, 1 red, 2 green, 3 blue; index 3 is transparent in
+// every image; loop extension when loop >= 0.
+Bytes giflibFile(int screenW, int screenH, const std::vector<GifImage>& images, int loop)
+{
+    Bytes out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(
+        &out,
+        [](GifFileType* f, const GifByteType* data, int n) {
+            auto* bytes = static_cast<Bytes*>(f->UserData);
+            bytes->insert(bytes->end(), data, data + n);
+            return n;
+        },
+        &error);
+    GifColorType colours[4] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    ColorMapObject* map = GifMakeMapObject(4, colours);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, screenW, screenH, 8, 0, map);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const GifImage& image = images[i];
+        if (i == 0 && loop >= 0) {
+            unsigned char params[3] = {1, static_cast<unsigned char>(loop),
+                                       static_cast<unsigned char>(loop >> 8)};
+            EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE);
+            EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0");
+            EGifPutExtensionBlock(gif, 3, params);
+            EGifPutExtensionTrailer(gif);
+        }
+        GraphicsControlBlock gcb{0, false, image.delay, 3};
+        GifByteType control[4];
+        EGifGCBToExtension(&gcb, control);
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, control);
+        EGifPutImageDesc(gif, image.left, image.top, image.width, image.height, false, nullptr);
+        std::vector<GifPixelType> row(static_cast<std::size_t>(image.width));
+        for (int y = 0; y < image.height; ++y) {
+            std::copy_n(image.indices.begin() + y * image.width, image.width, row.begin());
+            EGifPutLine(gif, row.data(), image.width);
+        }
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return out;
+}
+
+// Two images on a 4 × 2 screen: a full red one, then a 1 × 1 green one at (2, 1).
+Bytes twoFrameGif()
+{
+    return giflibFile(4, 2, {{0, 0, 4, 2, 30, {1, 1, 1, 1, 1, 1, 1, 1}}, {2, 1, 1, 1, 50, {2}}}, 0);
+}
+
+std::uint32_t pixel(const CLayerObject& o, int x, int y)
+{
+    return o.ownImage.bits()[o.ownImage.indexOf(x, y)];
+}
+
+constexpr int kOffX = (1200 - 4) / 2;
+constexpr int kOffY = (1200 - 2) / 2;
+
+} // namespace
+
+TEST(GifOpen, FullModeComposesEveryFrame)
+{
+    ScriptedUiPort ui;
+    CLWDoc doc;
+    const Bytes bytes = twoFrameGif();
+    OpenGifDocument(doc, bytes, "/x/anim.gif", ui);
+    ASSERT_EQ(ui.gifImportQuestions().size(), 1u);
+    EXPECT_EQ(ui.gifImportQuestions()[0].frameCount, 2);
+    EXPECT_GT(ui.gifImportQuestions()[0].sizeEstimate, 0);
+    CAnimation& a = doc.animation;
+    EXPECT_EQ(a.width(), 4);
+    EXPECT_EQ(a.height(), 2);
+    EXPECT_EQ(a.sourcePath, "/x/anim.gif");
+    EXPECT_EQ(a.sourceFileSize, static_cast<std::int32_t>(bytes.size()));
+    EXPECT_EQ(a.openedFromGif, 1);
+    EXPECT_EQ(a.savedAsDocument, 0);
+    EXPECT_EQ(a.loopCount, 0);
+    ASSERT_EQ(a.TotalFrames(), 2);
+    const CFrame& second = *a.FrameAt(1);
+    ASSERT_EQ(second.ObjectCount(), 1);
+    const CLayerObject& o = *second.ObjectAt(0);
+    EXPECT_EQ(o.rect, (LayerRect{kOffX, kOffY, kOffX + 4, kOffY + 2}));
+    EXPECT_TRUE(o.hasTransparency);
+    EXPECT_EQ(pixel(o, 0, 0), 0x00FF0000u);
+    EXPECT_EQ(pixel(o, 2, 1), 0x0000FF00u);
+    EXPECT_EQ(a.FrameAt(0)->delay, 30);
+    EXPECT_EQ(second.delay, 50);
+    EXPECT_EQ(second.backgroundFrame, nullptr);
+    EXPECT_EQ(doc.title, "Untitled");
+}
+
+TEST(GifOpen, OptimisedModeStacksChangesOnThePreviousFrame)
+{
+    ScriptedUiPort ui;
+    ui.queueGifImport(GifImportAnswer{true, GifImportMode::Optimised});
+    CLWDoc doc;
+    OpenGifDocument(doc, twoFrameGif(), "/x/anim.gif", ui);
+    CAnimation& a = doc.animation;
+    ASSERT_EQ(a.TotalFrames(), 2);
+    const CFrame& second = *a.FrameAt(1);
+    EXPECT_EQ(second.backgroundFrame, a.FrameAt(0));
+    EXPECT_EQ(a.FrameAt(0)->backgroundFrame, nullptr);
+    ASSERT_EQ(second.ObjectCount(), 1);
+    const CLayerObject& o = *second.ObjectAt(0);
+    EXPECT_EQ(o.rect, (LayerRect{kOffX + 2, kOffY + 1, kOffX + 3, kOffY + 2}));
+    EXPECT_EQ(pixel(o, 0, 0), 0x0000FF00u);
+    // The frame shows the first frame's red with the green pixel on top.
+    EXPECT_EQ(second.image.bits()[second.image.indexOf(0, 0)] & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(second.image.bits()[second.image.indexOf(2, 1)] & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(second.delay, 50);
+}
+
+TEST(GifOpen, FirstFrameOnlyAndCancel)
+{
+    {
+        ScriptedUiPort ui;
+        ui.queueGifImport(GifImportAnswer{false, GifImportMode::Full});
+        CLWDoc doc;
+        OpenGifDocument(doc, twoFrameGif(), "/x/anim.gif", ui);
+        ASSERT_EQ(doc.animation.TotalFrames(), 1);
+        ASSERT_EQ(doc.animation.firstFrame->ObjectCount(), 1);
+        EXPECT_EQ(doc.animation.firstFrame->ObjectAt(0)->rect,
+                  (LayerRect{kOffX, kOffY, kOffX + 4, kOffY + 2}));
+    }
+    {
+        ScriptedUiPort ui;
+        ui.queueGifImport(std::nullopt);
+        CLWDoc doc;
+        OpenGifDocument(doc, twoFrameGif(), "/x/anim.gif", ui);
+        EXPECT_EQ(doc.animation.TotalFrames(), 1);
+        EXPECT_EQ(doc.animation.firstFrame->ObjectCount(), 0);
+        EXPECT_EQ(doc.animation.width(), 4); // already sized to the GIF
+    }
+}
+
+TEST(GifOpen, SingleImageAsksNothingAndKeepsItsOffset)
+{
+    ScriptedUiPort ui;
+    CLWDoc doc;
+    OpenGifDocument(doc, giflibFile(6, 4, {{1, 2, 2, 1, 0, {1, 3}}}, -1), "/x/one.gif", ui);
+    EXPECT_TRUE(ui.gifImportQuestions().empty());
+    EXPECT_EQ(doc.animation.loopCount, 1);
+    const CLayerObject& o = *doc.animation.firstFrame->ObjectAt(0);
+    EXPECT_EQ(o.rect.left, (1200 - 6) / 2 + 1);
+    EXPECT_EQ(o.rect.top, (1200 - 4) / 2 + 2);
+    EXPECT_EQ(pixel(o, 1, 0) >> 24, 255u); // the transparent index
+}
+
+TEST(GifOpen, NotAGifFailsAfterTheMessage)
+{
+    ScriptedUiPort ui;
+    CLWDoc doc;
+    EXPECT_THROW(OpenGifDocument(doc, Bytes{'P', 'N', 'G', 0, 0, 0}, "/x/bad.gif", ui), ArchiveError);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "No GIF Format");
+}
+
+TEST(LoadDocument, ByExtension)
+{
+    ScriptedUiPort ui;
+    NoEffects catalog;
+    for (const char* name : {"a.jpg", "b.JPEG", "c.jpe", "d.bmp", "e.wmf"}) {
+        CLWDoc doc;
+        LoadDocument(doc, "/pictures/" + std::string(name), catalog, ui);
+        EXPECT_EQ(doc.importPath, "/pictures/" + std::string(name));
+    }
+    CLWDoc doc;
+    EXPECT_THROW(LoadDocument(doc, "/pictures/notes.txt", catalog, ui), ArchiveError);
+    const std::string gif = tempPath("open.GIF");
+    writeBytes(gif, twoFrameGif());
+    CLWDoc fromGif;
+    LoadDocument(fromGif, gif, catalog, ui);
+    EXPECT_EQ(fromGif.animation.TotalFrames(), 2);
+    EXPECT_THROW(LoadDocument(fromGif, tempPath("missing.lwd"), catalog, ui), FileError);
+}
