@@ -1,0 +1,38 @@
+// lw: the Loopwright GIF Animator editor.
+#include "app/editor/editor_command_line.h"
+#include "app/widgets/main_window.h"
+#include "app/widgets/screenshot.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const lw::EditorCommandLine line = lw::parseEditorCommandLine(arguments);
+    switch (line.action) {
+    case lw::EditorCommandLine::Action::Help:
+        std::fputs(lw::editorUsageText(), stdout);
+        return 0;
+    case lw::EditorCommandLine::Action::Version:
+        std::puts("Loopwright GIF Animator " LW_VERSION_TEXT);
+        return 0;
+    case lw::EditorCommandLine::Action::Error:
+        std::fprintf(stderr, "lw: %s\n%s", line.error.c_str(), lw::editorUsageText());
+        return 2;
+    case lw::EditorCommandLine::Action::Print:
+    case lw::EditorCommandLine::Action::PrintTo:
+        std::fprintf(stderr, "lw: printing is not available in this version; %s was not printed\n",
+                     line.files.front().c_str());
+        return 1;
+    case lw::EditorCommandLine::Action::Run:
+        break;
+    }
+
+    QApplication app(argc, argv);
+    lw::MainWindow window;
+    window.show();
+    if (!line.screenshot.empty())
+        lw::scheduleScreenshot(window, QString::fromStdString(line.screenshot), 1500);
+    return app.exec();
+}
