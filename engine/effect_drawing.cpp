@@ -1,5 +1,7 @@
 #include "engine/effect_drawing.h"
 
+#include <algorithm>
+
 namespace lw {
 
 namespace {
@@ -13,26 +15,43 @@ std::int64_t heightOf(const LWXRect& r)
     return std::int64_t{r.bottom} - r.top;
 }
 
+// Images drawn wholly outside the output change nothing; the offset is computed in 64 bits so a
+// far position can neither overflow nor wrap around onto the canvas.
 void drawAt(const CRaster& image, CRaster& output, const LWXRect& canvas, std::int32_t x, std::int32_t y)
 {
-    image.CompositeOnto(output, x - canvas.left, y - canvas.top);
+    const std::int64_t dx = std::int64_t{x} - canvas.left;
+    const std::int64_t dy = std::int64_t{y} - canvas.top;
+    if (dx >= output.width() || dy >= output.height() || dx + image.width() <= 0 || dy + image.height() <= 0)
+        return;
+    image.CompositeOnto(output, static_cast<int>(dx), static_cast<int>(dy));
 }
 
 } // namespace
 
-bool isDrawableRect(const LWXRect& rect)
+EffectReach effectReach(const LWXRect& canvas, const LWXRect& home)
 {
-    constexpr std::int32_t low = -kEffectWorkspaceMargin;
-    constexpr std::int32_t high = kEffectWorkspaceSize + kEffectWorkspaceMargin;
-    return rect.left < rect.right && rect.top < rect.bottom && rect.left >= low && rect.top >= low &&
-           rect.right <= high && rect.bottom <= high;
+    // The workspace is always reachable, so small canvases keep the room they always had.
+    constexpr std::int64_t workspace = kEffectWorkspaceSize;
+    const std::int64_t reachX = std::max({workspace, widthOf(canvas), widthOf(home)});
+    const std::int64_t reachY = std::max({workspace, heightOf(canvas), heightOf(home)});
+    EffectReach reach;
+    reach.left = std::min({std::int64_t{0}, std::int64_t{canvas.left}, std::int64_t{home.left}}) - reachX;
+    reach.top = std::min({std::int64_t{0}, std::int64_t{canvas.top}, std::int64_t{home.top}}) - reachY;
+    reach.right = std::max({workspace, std::int64_t{canvas.right}, std::int64_t{home.right}}) + reachX;
+    reach.bottom = std::max({workspace, std::int64_t{canvas.bottom}, std::int64_t{home.bottom}}) + reachY;
+    const std::int64_t workspaceArea = (3 * workspace) * (3 * workspace);
+    const std::int64_t largerArea =
+        std::max(std::max<std::int64_t>(0, widthOf(canvas)) * std::max<std::int64_t>(0, heightOf(canvas)),
+                 std::max<std::int64_t>(0, widthOf(home)) * std::max<std::int64_t>(0, heightOf(home)));
+    reach.maxPixels = std::min(kMaxRasterPixels, std::max(workspaceArea, kEffectAreaFactor * largerArea));
+    return reach;
 }
 
-bool isDrawablePosition(std::int32_t left, std::int32_t top)
+bool isDrawableRect(const LWXRect& rect, const EffectReach& reach)
 {
-    constexpr std::int32_t low = -kEffectWorkspaceMargin;
-    constexpr std::int32_t high = kEffectWorkspaceSize + kEffectWorkspaceMargin;
-    return left >= low && top >= low && left <= high && top <= high;
+    const std::int64_t w = widthOf(rect), h = heightOf(rect);
+    return w > 0 && h > 0 && rect.left >= reach.left && rect.top >= reach.top && rect.right <= reach.right &&
+           rect.bottom <= reach.bottom && w * h <= reach.maxPixels;
 }
 
 std::int32_t drawWithEffect(const ExtensionHost& host, CRaster& output, const LWXRect& canvas,
@@ -55,23 +74,24 @@ std::int32_t drawWithEffect(const EffectEntryPoints& calls, CRaster& output, con
         heightOf(subject.home) != image.height())
         return LWX_HIDE;
 
-    LWXEffectContext sent{};
-    sent.canvas = canvas;
-    sent.home = subject.home;
-    sent.current = subject.home;
-    sent.objectType = subject.objectType;
-    sent.frameCount = stepCount;
-    sent.speed = call.speed;
-    sent.param = call.param;
-    sent.source = image.bits();
-    sent.target = nullptr;
-    sent.host = subject.hostObject;
-    sent.reserved = 0;
+    LWXEffectContext context{};
+    context.canvas = canvas;
+    context.home = subject.home;
+    context.current = subject.home;
+    context.objectType = subject.objectType;
+    context.frameCount = stepCount;
+    context.speed = call.speed;
+    context.param = call.param;
+    context.source = image.bits();
+    context.target = nullptr;
+    context.host = subject.hostObject;
+    context.reserved = 0;
 
-    LWXEffectContext context = sent;
     const std::int32_t result = calls.prepare(call.effectId, context, stepIndex);
-    // Only current is the extension's to change; everything else goes out again as we sent it.
+    // The host reads back current alone; whatever else the library stored in the context is
+    // its own and goes on to LWXDoRender unchanged.
     const LWXRect current = context.current;
+    const EffectReach reach = effectReach(canvas, subject.home);
 
     switch (result) {
     case LWX_DRAW_IN_PLACE:
@@ -79,22 +99,21 @@ std::int32_t drawWithEffect(const EffectEntryPoints& calls, CRaster& output, con
         break;
     case LWX_DRAW_MOVED:
         // The source keeps its size: only current's top-left counts, so a library that moves
-        // left and top alone (past right and bottom) still draws.
-        if (isDrawablePosition(current.left, current.top))
-            drawAt(image, output, canvas, current.left, current.top);
+        // left and top alone (past right and bottom) still draws; whatever lies off the canvas
+        // is clipped.
+        drawAt(image, output, canvas, current.left, current.top);
         break;
     case LWX_DRAW_STRETCHED:
-        if (isDrawableRect(current)) {
+        if (isDrawableRect(current, reach)) {
             CRaster copy(image);
             copy.Resample(static_cast<int>(widthOf(current)), static_cast<int>(heightOf(current)));
             drawAt(copy, output, canvas, current.left, current.top);
         }
         break;
     case LWX_RENDER:
-        if (isDrawableRect(current)) {
+        if (isDrawableRect(current, reach)) {
             CRaster target(static_cast<int>(widthOf(current)), static_cast<int>(heightOf(current)));
-            LWXEffectContext renderContext = sent;
-            renderContext.current = current;
+            LWXEffectContext renderContext = context;
             renderContext.target = target.bits();
             calls.doRender(call.effectId, renderContext, stepIndex);
             drawAt(target, output, canvas, current.left, current.top);

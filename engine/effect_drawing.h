@@ -4,9 +4,10 @@
 // (LWXDoRender) when it asks to. Used by the animation compiler for objects (object context)
 // and whole canvas images (frame context), and by anyone who wants to run one effect step.
 //
-// Nothing an extension hands back is trusted: only `current` is read back from the context,
-// and a `current` that is empty, inverted or reaches far beyond the workspace makes the step
-// draw nothing instead of allocating or resampling to it.
+// The context LWXPrepare leaves is handed on to LWXDoRender as the library left it (with the
+// target set); the host itself reads back only `current`. A `current` that is empty, inverted,
+// or far larger or farther than the canvas and the object could explain makes the step draw
+// nothing instead of allocating or resampling to it.
 #include "engine/extension_host.h"
 #include "imaging/raster.h"
 
@@ -15,15 +16,23 @@
 
 namespace lw {
 
-// Side of the square workspace the canvas sits in, and how far beyond it an effect may place
-// its image (objects fly in from outside the canvas, zooms grow past it).
+// Side of the square workspace the canvas usually sits in. Effects place their image beyond the
+// canvas (objects fly in from outside, zooms grow past it) by about the size of the canvas or of
+// the object; the reach allowed on every side is the largest of the three.
 inline constexpr std::int32_t kEffectWorkspaceSize = 1200;
-inline constexpr std::int32_t kEffectWorkspaceMargin = kEffectWorkspaceSize;
+// A resampled or rendered image may cover this many times the larger of canvas and object.
+inline constexpr std::int64_t kEffectAreaFactor = 4;
 
-// Non-empty and within the workspace widened by kEffectWorkspaceMargin on every side.
-bool isDrawableRect(const LWXRect& rect);
-// A top-left inside that widened workspace (moved draws keep the source's own size).
-bool isDrawablePosition(std::int32_t left, std::int32_t top);
+// Where an effect step may put a resampled or rendered image: the union of the workspace, the
+// canvas and the object (home), widened on each axis by the reach, and an area budget.
+struct EffectReach {
+    std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+    std::int64_t maxPixels = 0;
+};
+EffectReach effectReach(const LWXRect& canvas, const LWXRect& home);
+
+// Non-empty, not inverted, inside the reach and within its area budget.
+bool isDrawableRect(const LWXRect& rect, const EffectReach& reach);
 
 // The effect and its settings for one call.
 struct EffectCall {

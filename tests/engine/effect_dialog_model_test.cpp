@@ -1,6 +1,6 @@
-#include "model/animation.h"
 #include "engine/effect_dialog_model.h"
 #include "engine_test_support.h"
+#include "model/animation.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ TEST(EffectDialogModel, TitlesAndEffectListsPerKind)
     EXPECT_EQ(texts(EffectDialogModel(testHost(), Kind::Outro, a).effectItems()),
               (std::vector<std::string>{"<none>", "Probe Out", "Second Only", "Wild Speeds"}));
     EXPECT_EQ(texts(EffectDialogModel(testHost(), Kind::Animation, a).effectItems()),
-              (std::vector<std::string>{"<none>", "Probe Animation"}));
+              (std::vector<std::string>{"<none>", "Context Keeper", "Probe Animation"}));
 
     const lw::ExtensionHost none;
     EXPECT_EQ(texts(EffectDialogModel(none, Kind::Intro, a).effectItems()),

@@ -232,3 +232,95 @@ TEST(EffectDrawing, FrameContextUsesTheCanvasAndNoObject)
                                  0, 1);
     expectOnly(moved, LWXRect{103, 102, 120, 110}, 0x00010203);
 }
+
+TEST(EffectDrawing, WhatTheLibraryStoresInPrepareReachesDoRender)
+{
+    // The keeper paints its note for the step when every field it set came back, magenta if not.
+    for (const std::int32_t index : {0, 3, 7, 200}) {
+        CRaster output = canvasImage();
+        const CRaster object = objectImage();
+        int hostObject = 0;
+        EXPECT_EQ(lw::drawObjectWithEffect(testHost(), output, kCanvas, object, kObjectRect, 4, &hostObject,
+                                           EffectCall{601, 2, 5}, index, 9),
+                  LWX_RENDER);
+        expectOnly(output, kObjectRect, 0x00C0DE00u | (static_cast<std::uint32_t>(index) & 0xFFu));
+    }
+}
+
+TEST(EffectDrawing, ReachFollowsCanvasAndObject)
+{
+    // Canvas and object in workspace coordinates; rectangles an effect might ask for.
+    constexpr LWXRect small{366, 570, 834, 630};       // 468 x 60, centred in the workspace
+    constexpr LWXRect wide{-1201, 570, 2401, 630};     // 3602 x 60
+    constexpr LWXRect bigObject{-900, 580, 2100, 590}; // 3000 x 10
+    struct Case {
+        LWXRect canvas, home, rect;
+        bool drawable;
+    };
+    const Case cases[] = {
+        // The workspace widened by 1200 is always there, whatever the canvas.
+        {small, small, {-1200, -1200, 2400, 2400}, true},
+        {small, small, {-1201, 0, 100, 100}, false},
+        {small, small, {0, 0, 2401, 100}, false},
+        // A wide canvas reaches its own width beyond each side.
+        {wide, wide, wide, true},
+        {wide, wide, {-1201 - 3602, 570, -1201, 630}, true},
+        {wide, wide, {-1202 - 3602, 570, -1201, 630}, false},
+        {wide, wide, {2401, 570, 2401 + 3602, 630}, true},
+        {wide, wide, {2401, 570, 2402 + 3602, 630}, false},
+        // A big object reaches its own width beyond the canvas and itself.
+        {small, bigObject, {-3900, 580, -900, 590}, true},
+        {small, bigObject, {-3901, 580, -900, 590}, false},
+        {small, bigObject, {2100, 580, 5100, 590}, true},
+        // Empty and inverted never draw.
+        {wide, wide, {0, 0, 0, 10}, false},
+        {wide, wide, {10, 0, 0, 10}, false},
+        {small, small, {0, 10, 10, 0}, false},
+        // Inside the box but too many pixels: four times the canvas, at least 3600 x 3600.
+        {small, small, {-1200, -1200, 2400, 2400}, true},
+        {wide, {0, 0, 4000, 4000}, {-4000, -4000, 8000, 8000}, false},
+        {wide, {0, 0, 4000, 4000}, {0, 0, 8000, 8000}, true},
+        {wide, {0, 0, 4000, 4000}, {0, 0, 8001, 8000}, false},
+        // Absurd values stay refused.
+        {wide, bigObject, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, false},
+        {wide, bigObject, {0, 0, 1000000, 1000000}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom
+                     << " home " << c.home.left << ".." << c.home.right);
+        EXPECT_EQ(lw::isDrawableRect(c.rect, lw::effectReach(c.canvas, c.home)), c.drawable);
+    }
+}
+
+TEST(EffectDrawing, MovedDrawsAreClippedWhereverTheyLand)
+{
+    // An object moved by any amount draws exactly the part that overlaps the canvas.
+    struct Case {
+        std::int32_t shift;
+        LWXRect visible;
+    };
+    const Case cases[] = {
+        {0, {105, 102, 109, 105}},
+        {13, {118, 102, 120, 105}},
+        {15, {0, 0, 0, 0}},
+        {-7, {100, 102, 102, 105}},
+        {-9, {0, 0, 0, 0}},
+        {-100000, {0, 0, 0, 0}},
+        {INT32_MIN / 2, {0, 0, 0, 0}},
+        {INT32_MAX / 2, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shift);
+        CRaster output = canvasImage();
+        const CRaster object = objectImage();
+        const lw::EffectEntryPoints calls{[&](std::int32_t, LWXEffectContext& context, std::int32_t) {
+                                              context.current.left += c.shift;
+                                              return std::int32_t{LWX_DRAW_MOVED};
+                                          },
+                                          [](std::int32_t, LWXEffectContext&, std::int32_t) { return 0; }};
+        lw::drawWithEffect(calls, output, kCanvas, lw::EffectSubject{&object, kObjectRect, 4, nullptr},
+                           EffectCall{1, 0, 0}, -1, -1);
+        expectOnly(output, c.visible, kObjectColour);
+    }
+}

@@ -13,9 +13,9 @@ TEST(ExtensionCatalogueModel, OneItemPerModuleSortedByFileName)
         texts.push_back(item.text);
         EXPECT_NE(item.data, nullptr);
     }
-    EXPECT_EQ(texts,
-              (std::vector<std::string>{"a_probe.lwx", "b_dup_first.lwx", "c_dup_second.lwx", "d_empty.lwx",
-                                        "f_no_info.lwx", "g_no_prepare.lwx", "h_no_render.lwx"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"a_probe.lwx", "b_dup_first.lwx", "c_dup_second.lwx",
+                                               "d_empty.lwx", "f_no_info.lwx", "g_no_prepare.lwx",
+                                               "h_no_render.lwx", "i_context_keeper.lwx"}));
     EXPECT_EQ(model.folder(), "/ext");
 }
 

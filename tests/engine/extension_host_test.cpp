@@ -65,8 +65,9 @@ TEST(ExtensionHostLoad, ModulesAreHeadInsertedAndNonExtensionsSkipped)
 {
     // e_not_extension lacks LWXGetExtensions; z_junk.lwx is no library; readme.txt is not *.lwx.
     EXPECT_EQ(moduleNames(testHost()),
-              (std::vector<std::string>{"h_no_render.lwx", "g_no_prepare.lwx", "f_no_info.lwx", "d_empty.lwx",
-                                        "c_dup_second.lwx", "b_dup_first.lwx", "a_probe.lwx"}));
+              (std::vector<std::string>{"i_context_keeper.lwx", "h_no_render.lwx", "g_no_prepare.lwx",
+                                        "f_no_info.lwx", "d_empty.lwx", "c_dup_second.lwx", "b_dup_first.lwx",
+                                        "a_probe.lwx"}));
     const ExtensionModule* probe = moduleNamed(testHost(), "a_probe.lwx");
     ASSERT_NE(probe, nullptr);
     EXPECT_EQ(probe->path, (std::filesystem::path(lwtest::testExtensionsDir()) / "a_probe.lwx").string());
@@ -76,7 +77,7 @@ TEST(ExtensionHostLoad, EffectsAreHeadInsertedAndRefusedIdsSkipped)
 {
     // The probe lists 101..107: 104 is refused by LWXGetInfo, 105 has an unknown kind, 106 no name.
     EXPECT_EQ(effectIds(testHost()),
-              (std::vector<std::int32_t>{501, 401, 202, 201, 201, 107, 103, 102, 101}));
+              (std::vector<std::int32_t>{601, 501, 401, 202, 201, 201, 107, 103, 102, 101}));
     const ExtensionModule* probe = moduleNamed(testHost(), "a_probe.lwx");
     ASSERT_NE(probe, nullptr);
     EXPECT_EQ(runNames(*probe),
