@@ -52,8 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image.FillRect(0x80102030);
     const LWXRect home = frameContext ? canvas : LWXRect{x, y, x + objectW, y + objectH};
 
+    // What the host sent: the library keeps it, as a real one may, because a library that
+    // scribbles over its own context gets its own scribbles back in LWXDoRender.
+    LWXRect sentHome{};
+    const std::uint32_t* sentSource = nullptr;
     const lw::EffectEntryPoints calls{
         [&](std::int32_t, LWXEffectContext& c, std::int32_t) {
+            sentHome = c.home;
+            sentSource = c.source;
             c.current = current;
             if (scribble) {
                 c.home = LWXRect{0, 0, 100000, 100000};
@@ -66,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::int64_t w = std::int64_t{c.current.right} - c.current.left;
             const std::int64_t h = std::int64_t{c.current.bottom} - c.current.top;
             const std::int64_t homeCount =
-                (std::int64_t{c.home.right} - c.home.left) * (c.home.bottom - c.home.top);
+                (std::int64_t{sentHome.right} - sentHome.left) * (sentHome.bottom - sentHome.top);
             for (std::int64_t i = 0; i < w * h; ++i)
-                c.target[i] = c.source[i % homeCount];
+                c.target[i] = sentSource[i % homeCount];
             return 1;
         }};
     lw::drawWithEffect(calls, output, canvas, lw::EffectSubject{&image, home, 2, nullptr},
