@@ -1,0 +1,39 @@
+#pragma once
+// One open document with what its window shows: the current frame and the view's settings.
+#include "model/document.h"
+
+#include <cstdint>
+
+namespace lw {
+
+struct ViewSettings {
+    int tool = 32774; // select/resize
+    std::uint32_t foreground = 0x00000000;
+    std::uint32_t background = 0x00FFFFFF;
+    int zoom = 1;
+};
+
+class DocumentSession {
+public:
+    DocumentSession();
+    DocumentSession(const DocumentSession&) = delete;
+    DocumentSession& operator=(const DocumentSession&) = delete;
+
+    CLWDoc doc;
+    ViewSettings view;
+
+    CFrame& currentFrame() const { return *current_; }
+    // Makes a frame of this document current, committing its pending edit; false when the frame
+    // is not in the document.
+    bool goToFrame(CFrame* frame);
+    // The first frame that is not a master frame (the first frame when all are).
+    void goToFirstNormalFrame();
+
+    // The name the window shows.
+    const std::string& displayName() const { return doc.title; }
+
+private:
+    CFrame* current_ = nullptr;
+};
+
+} // namespace lw

@@ -1,0 +1,53 @@
+#include "app/editor/editor_questions.h"
+
+namespace lw {
+
+std::optional<std::string> ScriptedEditorQuestions::nextPath()
+{
+    if (paths_.empty())
+        return std::nullopt;
+    auto path = std::move(paths_.front());
+    paths_.pop_front();
+    return path;
+}
+
+std::optional<std::string> ScriptedEditorQuestions::askOpenPath(const FileQuestion& question)
+{
+    openQuestions_.push_back(question);
+    return nextPath();
+}
+
+std::optional<std::string> ScriptedEditorQuestions::askSavePath(const FileQuestion& question)
+{
+    saveQuestions_.push_back(question);
+    return nextPath();
+}
+
+std::optional<WelcomeChoice> ScriptedEditorQuestions::askWelcome(const WelcomeModel& model)
+{
+    welcomeQuestions_.push_back(model);
+    if (welcome_.empty())
+        return std::nullopt;
+    const auto choice = welcome_.front();
+    welcome_.pop_front();
+    return choice;
+}
+
+std::vector<std::pair<std::string, std::string>> openDocumentFilters()
+{
+    return {
+        {"Editable Files", "*.lwd;*.gif;*.jpg;*.bmp;*.wmf"},
+        {"Loopwright Document (*.lwd)", "*.lwd"},
+        {"Compuserve GIF (*.gif)", "*.gif"},
+        {"JPEG (*.jpg)", "*.jpg"},
+        {"Windows Bitmap (*.bmp)", "*.bmp"},
+        {"Metafiles (*.wmf)", "*.wmf"},
+    };
+}
+
+std::vector<std::pair<std::string, std::string>> lwdFilters()
+{
+    return {{"Loopwright GIF Animation (*.lwd)", "*.lwd"}};
+}
+
+} // namespace lw
