@@ -1,6 +1,6 @@
 #include "tools/lwtool/commands.h"
 
-#include <QCoreApplication>
+#include "platform/program_folders.h"
 
 namespace lwtool {
 
@@ -8,7 +8,7 @@ std::string extensionsFolder(const Options& options)
 {
     if (!options.extensionsDir.empty())
         return options.extensionsDir;
-    return (QCoreApplication::applicationDirPath() + "/extensions").toStdString();
+    return lw::programFolders().extensions;
 }
 
 int runCommand(const Options& options, ConsoleUiPort& ui)
