@@ -99,4 +99,65 @@ TEST_F(InstalledPrefix, EditorReportsItsVersion)
 #endif
 }
 
+TEST_F(InstalledPrefix, HelpPagesAreInstalled)
+{
+    for (const char* page : {"index.htm", "tutorial.htm", "help.css"}) {
+        const QByteArray installedPage = contents(prefix("share/loopwright/docs/") + page);
+        EXPECT_FALSE(installedPage.isEmpty()) << page;
+        EXPECT_EQ(installedPage, contents(buildDir() + "/docs/" + page)) << page;
+    }
+}
+
+TEST_F(InstalledPrefix, DesktopEntryTypesAndIcons)
+{
+    const QString entry = prefix("share/applications/loopwright.desktop");
+    ProcessRun check = runProgram("desktop-file-validate", {entry});
+    EXPECT_EQ(check.exitCode, 0) << (check.out + check.err).toStdString();
+    EXPECT_TRUE(contents(entry).contains("\nExec=lw %F\n"));
+    EXPECT_TRUE(contents(entry).contains("\nMimeType=application/x-loopwright-document;\n"));
+
+    check = runProgram("update-mime-database", {prefix("share/mime")});
+    EXPECT_EQ(check.exitCode, 0) << (check.out + check.err).toStdString();
+    EXPECT_TRUE(QFile::exists(prefix("share/mime/application/x-loopwright-document.xml")));
+    EXPECT_TRUE(QFile::exists(prefix("share/mime/application/x-loopwright-extension.xml")));
+
+    for (const char* icon : {"apps/loopwright.svg", "mimetypes/application-x-loopwright-document.svg",
+                             "mimetypes/application-x-loopwright-extension.svg"})
+        EXPECT_TRUE(contents(prefix("share/icons/hicolor/scalable/") + icon).startsWith("<svg")) << icon;
+}
+
+// The Debian package holds the same tree under /usr and declares what the programs link.
+TEST(DebianPackage, ContentsAndDependencies)
+{
+    QTemporaryDir out;
+    const ProcessRun pack = runProgram(
+        LW_CPACK_COMMAND, {"-G", "DEB", "--config", buildDir() + "/CPackConfig.cmake", "-B", out.path()});
+    ASSERT_EQ(pack.exitCode, 0) << (pack.out + pack.err).toStdString();
+    const QStringList debs = QDir(out.path()).entryList({"loopwright_5.0.7*.deb"});
+    ASSERT_EQ(debs.size(), 1) << QDir(out.path()).entryList().join(' ').toStdString();
+    const QString deb = out.filePath(debs.front());
+
+    const ProcessRun listing = runProgram("dpkg-deb", {"--contents", deb});
+    ASSERT_EQ(listing.exitCode, 0) << listing.err.toStdString();
+    QStringList expected = {"./usr/bin/lwtool",
+                            "./usr/lib/loopwright/extensions/fly.lwx",
+                            "./usr/lib/loopwright/extensions/marquee.lwx",
+                            "./usr/share/loopwright/docs/index.htm",
+                            "./usr/share/loopwright/docs/tutorial.htm",
+                            "./usr/share/loopwright/examples/fashion.lwd",
+                            "./usr/share/applications/loopwright.desktop",
+                            "./usr/share/mime/packages/loopwright.xml",
+                            "./usr/share/icons/hicolor/scalable/apps/loopwright.svg"};
+#ifdef LW_EXPECT_EDITOR
+    expected << "./usr/bin/lw";
+#endif
+    for (const QString& path : expected)
+        EXPECT_TRUE(listing.out.contains(" " + path + "\n")) << path.toStdString();
+
+    const ProcessRun depends = runProgram("dpkg-deb", {"--field", deb, "Depends"});
+    EXPECT_TRUE(depends.out.contains("libqt6core6")) << depends.out.toStdString();
+    EXPECT_TRUE(depends.out.contains("libjpeg62-turbo")) << depends.out.toStdString();
+    EXPECT_TRUE(depends.out.contains("libavformat")) << depends.out.toStdString();
+}
+
 } // namespace
