@@ -8,6 +8,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace lw {
 namespace {
@@ -48,8 +49,14 @@ MetafileRasterQuestion ProposedMetafileSize(const Metafile& metafile, const Rast
 }
 
 std::optional<ImportedPicture> RasteriseMetafile(const Metafile& metafile, UiPort& ui,
-                                                 const RasterRect& frameRect)
+                                                 const RasterRect& frameRect, const std::string& fontFolder)
 {
+    if (metafile.kind == MetafileKind::Windows && !MissingWindowsMetafileFonts(fontFolder).empty()) {
+        char text[512];
+        std::snprintf(text, sizeof text, kMetafileFontsMissing, fontFolder.c_str());
+        ui.messageBox(Message{text, "", MsgIcon::Error, MsgButtons::Ok});
+        return std::nullopt;
+    }
     const auto answer = ui.askMetafileRaster(ProposedMetafileSize(metafile, frameRect));
     if (!answer)
         return std::nullopt;
@@ -63,7 +70,7 @@ std::optional<ImportedPicture> RasteriseMetafile(const Metafile& metafile, UiPor
         ui.messageBox(Message{kMetafileRasterFailed, "", MsgIcon::Error, MsgButtons::Ok});
         return std::nullopt;
     };
-    const auto svg = MetafileToSvg(metafile);
+    const auto svg = MetafileToSvg(metafile, fontFolder);
     if (!svg)
         return fail();
     QSvgRenderer renderer(QByteArray::fromStdString(*svg));

@@ -1,8 +1,10 @@
 #include "imaging/metafile_svg.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include <emf2svg.h>
@@ -11,6 +13,13 @@
 
 namespace lw {
 namespace {
+
+// The files libwmf's built-in map gives the thirteen standard PostScript fonts.
+constexpr std::array<const char*, 13> kStandardFontFiles{
+    "NimbusMonoPS-Regular.t1", "NimbusMonoPS-Italic.t1", "NimbusMonoPS-Bold.t1", "NimbusMonoPS-BoldItalic.t1",
+    "NimbusSans-Regular.t1",   "NimbusSans-Italic.t1",   "NimbusSans-Bold.t1",   "NimbusSans-BoldItalic.t1",
+    "NimbusRoman-Regular.t1",  "NimbusRoman-Italic.t1",  "NimbusRoman-Bold.t1",  "NimbusRoman-BoldItalic.t1",
+    "StandardSymbolsPS.t1"};
 
 std::optional<std::string> enhancedToSvg(const std::vector<std::uint8_t>& bytes)
 {
@@ -42,13 +51,16 @@ struct WmfApi {
     }
 };
 
-std::optional<std::string> windowsToSvg(const std::vector<std::uint8_t>& bytes)
+std::optional<std::string> windowsToSvg(const std::vector<std::uint8_t>& bytes, const std::string& fontFolder)
 {
     wmfAPI_Options options{};
     options.function = wmf_svg_function;
+    std::string folder = fontFolder;
+    std::array<char*, 2> fontDirs{folder.data(), nullptr};
+    options.fontdirs = fontDirs.data();
     WmfApi holder;
     const unsigned long flags =
-        WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+        WMF_OPT_FUNCTION | WMF_OPT_FONTDIRS | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
     if (wmf_api_create(&holder.api, flags, &options) != wmf_E_None)
         return std::nullopt;
     std::vector<unsigned char> contents(bytes.begin(), bytes.end());
@@ -95,12 +107,23 @@ std::optional<std::string> windowsToSvg(const std::vector<std::uint8_t>& bytes)
 
 } // namespace
 
-std::optional<std::string> MetafileToSvg(const Metafile& metafile)
+std::vector<std::string> MissingWindowsMetafileFonts(const std::string& folder)
+{
+    std::vector<std::string> missing;
+    for (const char* file : kStandardFontFiles) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(std::filesystem::path(folder) / file, error))
+            missing.emplace_back(file);
+    }
+    return missing;
+}
+
+std::optional<std::string> MetafileToSvg(const Metafile& metafile, const std::string& fontFolder)
 {
     if (metafile.bytes.empty())
         return std::nullopt;
     return metafile.kind == MetafileKind::Enhanced ? enhancedToSvg(metafile.bytes)
-                                                   : windowsToSvg(metafile.bytes);
+                                                   : windowsToSvg(metafile.bytes, fontFolder);
 }
 
 } // namespace lw

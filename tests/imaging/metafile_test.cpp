@@ -2,7 +2,10 @@
 #include "imaging/metafile_raster.h"
 #include "support/picture_builders.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace lw;
 using namespace lwtest;
@@ -141,4 +144,64 @@ TEST(MetafileRaster, ProposalCancelAndFailure)
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, "Сбой растеризации WMF file");
     EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Error);
+}
+
+TEST(MetafileRaster, WindowsMetafileFontsAreInstalled)
+{
+    // The set-up script installs them; every Windows metafile import fails without them.
+    EXPECT_EQ(MissingWindowsMetafileFonts(kWindowsMetafileFontFolder), std::vector<std::string>{});
+}
+
+TEST(MetafileRaster, MissingFontsRefuseWindowsMetafilesWithAClearMessage)
+{
+    namespace fs = std::filesystem;
+    QTemporaryDir empty;
+    QTemporaryDir partial;
+    ASSERT_TRUE(empty.isValid() && partial.isValid());
+    const std::string emptyFolder = empty.path().toStdString();
+    const std::string partialFolder = partial.path().toStdString();
+    // A copy of the real folder without the default font and the symbol font.
+    for (const auto& entry : fs::directory_iterator(kWindowsMetafileFontFolder)) {
+        const auto name = entry.path().filename().string();
+        if (name != "NimbusRoman-Regular.t1" && name != "StandardSymbolsPS.t1")
+            fs::create_symlink(entry.path(), fs::path(partialFolder) / name);
+    }
+    EXPECT_EQ(MissingWindowsMetafileFonts(emptyFolder).size(), 13u);
+    EXPECT_EQ(MissingWindowsMetafileFonts(partialFolder),
+              (std::vector<std::string>{"NimbusRoman-Regular.t1", "StandardSymbolsPS.t1"}));
+
+    ScriptedUiPort loading;
+    const auto wmf = LoadMetafileBytes(windowsMetafile(0, 0, 20, 40, 0x00FF00), loading);
+    const auto emf = LoadMetafileBytes(enhancedMetafile(40, 40, 10, 10, 30, 30, 0x0000FF), loading);
+    ASSERT_TRUE(wmf && emf);
+    for (const auto& folder : {emptyFolder, partialFolder}) {
+        SCOPED_TRACE(folder);
+        ScriptedUiPort ui;
+        EXPECT_FALSE(RasteriseMetafile(*wmf, ui, kFrame, folder));
+        EXPECT_TRUE(ui.metafileRasterQuestions().empty()); // refused before the size is asked
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_EQ(ui.messages()[0].text,
+                  "Сбой растеризации WMF file: the Windows metafile fonts are missing from " + folder +
+                      " (install the package fonts-urw-base35).");
+        EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Error);
+    }
+
+    // Enhanced metafiles do not go through libwmf and do not need its fonts.
+    ScriptedUiPort ui;
+    ui.queueMetafileRaster(MetafileRasterAnswer{40, 40, false});
+    const auto enhanced = RasteriseMetafile(*emf, ui, kFrame, emptyFolder);
+    ASSERT_TRUE(enhanced);
+    EXPECT_EQ(pixel(*enhanced, 20, 20), 0x00FF0000u);
+
+    // The fonts are taken from the folder given: a complete copy plays.
+    fs::create_symlink(fs::path(kWindowsMetafileFontFolder) / "NimbusRoman-Regular.t1",
+                       fs::path(partialFolder) / "NimbusRoman-Regular.t1");
+    fs::create_symlink(fs::path(kWindowsMetafileFontFolder) / "StandardSymbolsPS.t1",
+                       fs::path(partialFolder) / "StandardSymbolsPS.t1");
+    ui.clear();
+    ui.queueMetafileRaster(MetafileRasterAnswer{40, 40, false});
+    const auto played = RasteriseMetafile(*wmf, ui, kFrame, partialFolder);
+    ASSERT_TRUE(played);
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(pixel(*played, 5, 20), 0x0000FF00u);
 }
