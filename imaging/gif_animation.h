@@ -78,8 +78,9 @@ public:
     int Read(std::span<const std::uint8_t> data, UiPort& ui);
     void DecodeFrames();
     void FramesToRasters();
-    // The composed full-screen frames; the entries refer to the frames' rasters, so the sequence
-    // is valid while this object lives. Throws MemoryError beyond the pixel budget.
+    // The composed full-screen frames as a viewer shows them (GifScreen: transparent start,
+    // disposal applied); the entries refer to the frames' rasters, so the sequence is valid while
+    // this object lives. Throws MemoryError beyond the pixel budget.
     std::unique_ptr<FrameSequence> ToAnimation();
 
     // --- frame optimisation ---

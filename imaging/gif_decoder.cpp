@@ -2,6 +2,7 @@
 // composed animation. Sizes stated in the file are checked before anything is allocated, and
 // data is only ever kept as far as it was actually read.
 #include "imaging/gif_animation.h"
+#include "imaging/gif_screen.h"
 #include "imaging/lzw_codec.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
@@ -370,10 +371,10 @@ std::unique_ptr<FrameSequence> GifAnimation::ToAnimation()
     if (screenPixels * frameCount() > maxTotalPixels)
         throw MemoryError("The animation is too large to show");
     auto sequence = std::make_unique<FrameSequence>(screenWidth, screenHeight, loopCount, std::string());
-    CRaster screen(screenWidth, screenHeight);
+    GifScreen screen(screenWidth, screenHeight);
     for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-        f->raster.CompositeOnto(screen, f->left, f->top);
-        f->raster.CopyFrom(screen);
+        screen.Draw(*f);
+        f->raster.CopyFrom(screen.picture());
         sequence->append(&f->raster, f->delay);
     }
     return sequence;

@@ -1,5 +1,6 @@
 #include "model/gif_document_import.h"
 
+#include "imaging/gif_screen.h"
 #include "model/bitmap_from_picture.h"
 #include "platform/errors.h"
 
@@ -49,16 +50,24 @@ void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
 
     CFrame* frame = nullptr;
     if (choice.mode == GifImportMode::Optimised) {
-        // Each document frame shows what its GIF frame changes, over the previous frame.
+        // Each document frame shows what its GIF frame changes, over the previous frame. Where
+        // the previous GIF frame's disposal cleared or restored the picture, the previous frame
+        // is not what lies below: that frame holds the whole picture instead.
         CFrame* previous = nullptr;
+        GifScreen screen(gif.screenWidth, gif.screenHeight);
         for (GifFrame* g = gif.frames.get(); g; g = g->next.get()) {
             frame = nextDocumentFrame(animation, frame);
-            if (g->raster.hasBlock()) {
+            screen.Draw(*g);
+            if (!screen.keptPrevious()) {
+                CLayerObject* object =
+                    frame->AppendObject(BitmapObjectFromRaster(CRaster(screen.picture()), true));
+                frame->MoveObjectTo(object, offsetX, offsetY);
+            } else if (g->raster.hasBlock()) {
                 CLayerObject* object =
                     frame->AppendObject(BitmapObjectFromRaster(std::move(g->raster), true));
                 frame->MoveObjectTo(object, offsetX + g->left, offsetY + g->top);
             }
-            frame->SetBackgroundFrame(previous);
+            frame->SetBackgroundFrame(screen.keptPrevious() ? previous : nullptr);
             frame->delay = g->delay;
             previous = frame;
         }

@@ -21,6 +21,7 @@ public:
 struct GifImage {
     int left, top, width, height, delay;
     std::vector<std::uint8_t> indices;
+    int disposal = 0;
 };
 
 // A GIF written by giflib: palette 0 black, 1 red, 2 green, 3 blue; index 3 is transparent in
@@ -51,7 +52,7 @@ Bytes giflibFile(int screenW, int screenH, const std::vector<GifImage>& images, 
             EGifPutExtensionBlock(gif, 3, params);
             EGifPutExtensionTrailer(gif);
         }
-        GraphicsControlBlock gcb{0, false, image.delay, 3};
+        GraphicsControlBlock gcb{image.disposal, false, image.delay, 3};
         GifByteType control[4];
         EGifGCBToExtension(&gcb, control);
         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, control);
@@ -133,6 +134,71 @@ TEST(GifOpen, OptimisedModeStacksChangesOnThePreviousFrame)
     EXPECT_EQ(second.image.bits()[second.image.indexOf(0, 0)] & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(second.image.bits()[second.image.indexOf(2, 1)] & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(second.delay, 50);
+}
+
+// 8 × 4, disposal 2, a red 2 × 2 square at x = 1, then at x = 5, on the transparent index.
+Bytes movingSquareGif(int disposal)
+{
+    auto image = [disposal](int left) {
+        GifImage i{0, 0, 8, 4, 10, std::vector<std::uint8_t>(32, 3), disposal};
+        for (int y = 1; y < 3; ++y)
+            for (int x = left; x < left + 2; ++x)
+                i.indices[static_cast<std::size_t>(y * 8 + x)] = 1;
+        return i;
+    };
+    return giflibFile(8, 4, {image(1), image(5)}, 0);
+}
+
+bool transparentAt(const CLayerObject& o, int x, int y)
+{
+    return pixel(o, x, y) >> 24 == 255;
+}
+
+TEST(GifOpen, DisposalToBackgroundLeavesNoTrailInEitherMode)
+{
+    for (const GifImportMode mode : {GifImportMode::Full, GifImportMode::Optimised}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        ScriptedUiPort ui;
+        ui.queueGifImport(GifImportAnswer{true, mode});
+        CLWDoc doc;
+        OpenGifDocument(doc, movingSquareGif(2), "/x/square.gif", ui);
+        CAnimation& a = doc.animation;
+        ASSERT_EQ(a.TotalFrames(), 2);
+        a.FrameAt(1)->Render();
+        const CFrame& second = *a.FrameAt(1);
+        // Nothing of the first square below the second picture.
+        EXPECT_EQ(second.backgroundFrame, nullptr);
+        ASSERT_EQ(second.ObjectCount(), 1);
+        const CLayerObject& o = *second.ObjectAt(0);
+        EXPECT_EQ(o.rect,
+                  (LayerRect{(1200 - 8) / 2, (1200 - 4) / 2, (1200 - 8) / 2 + 8, (1200 - 4) / 2 + 4}));
+        EXPECT_EQ(pixel(o, 5, 1), 0x00FF0000u);
+        EXPECT_EQ(pixel(o, 6, 2), 0x00FF0000u);
+        for (auto [x, y] : {std::pair{1, 1}, {2, 2}, {0, 0}, {7, 3}})
+            EXPECT_TRUE(transparentAt(o, x, y)) << x << "," << y;
+        EXPECT_EQ(second.image.bits()[second.image.indexOf(1, 1)],
+                  second.image.bits()[second.image.indexOf(0, 0)]);
+        EXPECT_EQ(second.image.bits()[second.image.indexOf(5, 1)] & 0xFFFFFF, 0xFF0000u);
+    }
+}
+
+TEST(GifOpen, DisposalKeepStillStacksOnThePreviousFrame)
+{
+    // Disposal 1 leaves the first square: the optimised import keeps its background frame and the
+    // full import shows both squares, on transparent.
+    ScriptedUiPort ui;
+    ui.queueGifImport(GifImportAnswer{true, GifImportMode::Optimised});
+    ui.queueGifImport(GifImportAnswer{true, GifImportMode::Full});
+    CLWDoc optimised, full;
+    OpenGifDocument(optimised, movingSquareGif(1), "/x/square.gif", ui);
+    OpenGifDocument(full, movingSquareGif(1), "/x/square.gif", ui);
+    EXPECT_EQ(optimised.animation.FrameAt(1)->backgroundFrame, optimised.animation.FrameAt(0));
+    const CFrame& second = *optimised.animation.FrameAt(1);
+    EXPECT_EQ(second.image.bits()[second.image.indexOf(1, 1)] & 0xFFFFFF, 0xFF0000u);
+    const CLayerObject& o = *full.animation.FrameAt(1)->ObjectAt(0);
+    EXPECT_EQ(pixel(o, 1, 1), 0x00FF0000u);
+    EXPECT_EQ(pixel(o, 5, 1), 0x00FF0000u);
+    EXPECT_TRUE(transparentAt(o, 0, 0));
 }
 
 TEST(GifOpen, FirstFrameOnlyAndCancel)

@@ -255,7 +255,7 @@ TEST(GifReader, InterlacedRowsComeOutInOrder)
     }
 }
 
-TEST(GifReader, ToAnimationComposesOverOpaqueBlack)
+TEST(GifReader, ToAnimationComposesOverATransparentScreen)
 {
     Bytes b = header(3, 2);
     appendControl(b, 0, 5, 0);
@@ -277,10 +277,12 @@ TEST(GifReader, ToAnimationComposesOverOpaqueBlack)
     const SequenceFrame* first = seq->next();
     EXPECT_EQ(first->delay, 10); // raised to the minimum
     EXPECT_EQ(first->image, &gif.frames->raster);
-    EXPECT_EQ(topDownRgb(*first->image), (std::vector<std::uint32_t>(6, 0)));
+    // Nothing painted outside the first image: transparent.
+    constexpr std::uint32_t T = 0xFF000000u;
+    EXPECT_EQ(topDownRgb(*first->image), (std::vector<std::uint32_t>{T, T, T, T, 0, T}));
     const SequenceFrame* second = seq->next();
     EXPECT_EQ(second->delay, 30);
-    EXPECT_EQ(topDownRgb(*second->image), (std::vector<std::uint32_t>{0xFF0000, 0xFF0000, 0, 0, 0, 0}));
+    EXPECT_EQ(topDownRgb(*second->image), (std::vector<std::uint32_t>{0xFF0000, 0xFF0000, T, T, 0, T}));
 }
 
 TEST(GifReader, FileWithoutImageIsRejected)

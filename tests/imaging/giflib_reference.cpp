@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <gif_lib.h>
+#include <iterator>
 #include <random>
 #include <unistd.h>
 
@@ -118,10 +120,11 @@ std::vector<std::uint8_t> giflibEncode(int screenWidth, int screenHeight,
         GraphicsControlBlock gcb{};
         gcb.DelayTime = image.delay;
         gcb.TransparentColor = image.transparentIndex;
+        gcb.DisposalMode = image.disposal;
         GifByteType ext[4];
         const std::size_t length = EGifGCBToExtension(&gcb, ext);
         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), ext);
-        EGifPutImageDesc(gif, 0, 0, image.width, image.height, image.interlaced, nullptr);
+        EGifPutImageDesc(gif, image.left, image.top, image.width, image.height, image.interlaced, nullptr);
         std::vector<GifByteType> row(static_cast<std::size_t>(image.width));
         // Interlaced images are written in pass order.
         std::vector<int> order;
@@ -258,6 +261,28 @@ bool runCommand(const std::string& command)
 bool haveTool(const std::string& name)
 {
     return runCommand("command -v " + name);
+}
+
+std::vector<std::vector<std::uint32_t>> imageMagickCoalesce(const std::string& gifPath, int width, int height)
+{
+    const std::string out = gifPath + ".rgba";
+    if (!runCommand("convert '" + gifPath + "' -coalesce -depth 8 rgba:'" + out + "'"))
+        return {};
+    std::ifstream in(out, std::ios::binary);
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove(out);
+    const std::size_t frameBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    std::vector<std::vector<std::uint32_t>> frames;
+    for (std::size_t at = 0; frameBytes > 0 && at + frameBytes <= bytes.size(); at += frameBytes) {
+        std::vector<std::uint32_t> frame;
+        for (std::size_t i = at; i < at + frameBytes; i += 4) {
+            const std::uint32_t rgb =
+                std::uint32_t{bytes[i]} << 16 | std::uint32_t{bytes[i + 1]} << 8 | bytes[i + 2];
+            frame.push_back(bytes[i + 3] == 0 ? 0u : (0xFF000000u | rgb));
+        }
+        frames.push_back(std::move(frame));
+    }
+    return frames;
 }
 
 std::vector<std::uint32_t> topDownRgb(const lw::CRaster& raster)

@@ -38,6 +38,8 @@ struct ReferenceImage {
     int delay = 10;
     int transparentIndex = -1;
     bool interlaced = false;
+    int left = 0, top = 0;
+    int disposal = 0;
 };
 std::vector<std::uint8_t> giflibEncode(int screenWidth, int screenHeight,
                                        const std::vector<std::uint32_t>& colours,
@@ -68,6 +70,10 @@ std::string makeTempFolder(const std::string& tag);
 // Runs a shell command; true when it exits with 0.
 bool runCommand(const std::string& command);
 bool haveTool(const std::string& name);
+// Every frame of a GIF file as ImageMagick's -coalesce shows it: full-screen rows top-down,
+// 0xFF000000 | colour where opaque, 0 where transparent. Empty when convert fails.
+std::vector<std::vector<std::uint32_t>> imageMagickCoalesce(const std::string& gifPath, int width,
+                                                            int height);
 
 std::vector<std::uint32_t> topDownRgb(const lw::CRaster& raster);
 
