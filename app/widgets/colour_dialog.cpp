@@ -219,4 +219,9 @@ std::optional<std::uint32_t> ColourDialog::ask(QWidget* parent, std::uint32_t co
     return dialog.colour();
 }
 
+std::optional<std::uint32_t> ColourDialog::ask(QWidget* parent, const ColourQuestion& question)
+{
+    return ask(parent, question.colour, QString::fromStdString(question.caption), question.allowTransparency);
+}
+
 } // namespace lw

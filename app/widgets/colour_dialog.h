@@ -4,6 +4,7 @@
 // old and new colour side by side. A thin binding over ColourDialogModel.
 #include "app/editor/colour_dialog_model.h"
 #include "app/widgets/checked_dialog.h"
+#include "platform/ui_port.h"
 
 #include <QImage>
 
@@ -38,6 +39,8 @@ public:
 
     static std::optional<std::uint32_t> ask(QWidget* parent, std::uint32_t colour, const QString& caption,
                                             bool allowTransparency);
+    // The core's colour question: its caption, start colour and whether transparency is offered.
+    static std::optional<std::uint32_t> ask(QWidget* parent, const ColourQuestion& question);
 
 protected:
     std::optional<FieldRefusal> commit() override { return std::nullopt; }

@@ -107,6 +107,34 @@ TEST_F(DialogTest, ColourDialogControlsReachTheModel)
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
+TEST_F(DialogTest, DiskDragOutsideAndHexEntry)
+{
+    ColourDialog dialog(0xC0FFFFFF, QString(), true);
+    dialog.show();
+    QWidget* disk = child<QWidget>(dialog, "disk");
+    QTest::mousePress(disk, Qt::LeftButton, {}, QPoint(150, 100));
+    EXPECT_EQ(dialog.model().hsv().saturation, 51);
+    QTest::mouseMove(disk, QPoint(100, 250)); // dragged past the rim, below the centre
+    QTest::mouseRelease(disk, Qt::LeftButton, {}, QPoint(100, 250));
+    EXPECT_EQ(dialog.model().hsv(), (Hsv{270, 100, 100}));
+    EXPECT_EQ(dialog.colour(), 0xC07F00FFu); // transparency kept
+
+    HexColourDialog hex(QStringLiteral("7F00FF"));
+    hex.show();
+    auto* digits = child<QLineEdit>(hex, "digits");
+    type(digits, "zz"); // not hexadecimal: the keys are refused
+    EXPECT_EQ(digits->text(), "7F00FF");
+    digits->selectAll();
+    QTest::keyClick(digits, Qt::Key_Backspace);
+    hex.accept();
+    EXPECT_TRUE(hex.isVisible()); // nothing to read: stays open, without a message
+    EXPECT_TRUE(refusals.empty());
+    type(child<QLineEdit>(hex, "digits"), "abc");
+    hex.accept();
+    EXPECT_EQ(hex.result(), QDialog::Accepted);
+    EXPECT_EQ(hex.digits(), "abc");
+}
+
 TEST_F(DialogTest, ColourDialogWithoutTransparencyDisablesOpacity)
 {
     ColourDialog dialog(0x00336699, QString::fromUtf8("Цвет рамки кадра  "), false);
