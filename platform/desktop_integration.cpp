@@ -123,9 +123,9 @@ DesktopRegistrationResult registerWithDesktop(const DesktopRegistration& registr
     };
     const Copy iconCopies[] = {
         {icons + "/loopwright.svg", hicolor + "/apps/" + kProgramIconName + ".svg"},
-        {icons + "/document_lwd.svg",
+        {icons + "/document-lwd.svg",
          hicolor + "/mimetypes/" + QString(kDocumentMimeType).replace('/', '-') + ".svg"},
-        {icons + "/document_lwx.svg",
+        {icons + "/document-lwx.svg",
          hicolor + "/mimetypes/" + QString(kExtensionMimeType).replace('/', '-') + ".svg"},
     };
 

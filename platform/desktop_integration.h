@@ -26,7 +26,7 @@ std::string quotedExecArgument(const std::string& path);
 struct DesktopRegistration {
     std::string programPath; // the running program file
     std::string dataHome;    // usually ~/.local/share
-    std::string iconFolder;  // holds loopwright.svg, document_lwd.svg and document_lwx.svg
+    std::string iconFolder;  // holds loopwright.svg, document-lwd.svg and document-lwx.svg
 };
 
 struct DesktopRegistrationResult {

@@ -66,9 +66,9 @@ TEST(DesktopRegistration, WritesTheUsersFilesOnceAndTheDesktopAcceptsThem)
     EXPECT_EQ(contents(share + "/icons/hicolor/scalable/apps/loopwright.svg"),
               contents(iconFolder() + "/loopwright.svg"));
     EXPECT_EQ(contents(share + "/icons/hicolor/scalable/mimetypes/application-x-loopwright-document.svg"),
-              contents(iconFolder() + "/document_lwd.svg"));
+              contents(iconFolder() + "/document-lwd.svg"));
     EXPECT_EQ(contents(share + "/icons/hicolor/scalable/mimetypes/application-x-loopwright-extension.svg"),
-              contents(iconFolder() + "/document_lwx.svg"));
+              contents(iconFolder() + "/document-lwx.svg"));
     const QString entry = share + "/applications/loopwright.desktop";
     EXPECT_TRUE(contents(entry).contains("\nExec=\"/opt/my lw/lw\" %F\n"));
 

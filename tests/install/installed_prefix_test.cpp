@@ -101,7 +101,7 @@ TEST_F(InstalledPrefix, EditorReportsItsVersion)
 
 TEST_F(InstalledPrefix, HelpPagesAreInstalled)
 {
-    for (const char* page : {"index.htm", "tutorial.htm", "help.css"}) {
+    for (const char* page : {"index.htm", "tutorial.htm", "keyboard.htm", "help.css", "loopwright.svg"}) {
         const QByteArray installedPage = contents(prefix("share/loopwright/docs/") + page);
         EXPECT_FALSE(installedPage.isEmpty()) << page;
         EXPECT_EQ(installedPage, contents(buildDir() + "/docs/" + page)) << page;
