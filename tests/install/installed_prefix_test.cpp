@@ -144,6 +144,7 @@ TEST(DebianPackage, ContentsAndDependencies)
                             "./usr/lib/loopwright/extensions/marquee.lwx",
                             "./usr/share/loopwright/docs/index.htm",
                             "./usr/share/loopwright/docs/tutorial.htm",
+                            "./usr/share/loopwright/docs/keyboard.htm",
                             "./usr/share/loopwright/examples/fashion.lwd",
                             "./usr/share/applications/loopwright.desktop",
                             "./usr/share/mime/packages/loopwright.xml",
