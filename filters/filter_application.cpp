@@ -2,19 +2,31 @@
 
 #include "filters/transparency_filters.h"
 
+#include <utility>
+
 namespace lw {
 
-CLayerObject* filterTarget(const CFrame& frame)
+const CLayerObject* filterTarget(const CFrame& frame)
 {
     return frame.NthSelected(0);
 }
 
-CBitmapObject* bitmapFilterTarget(const CFrame& frame)
+CLayerObject* filterTarget(CFrame& frame)
 {
-    CLayerObject* target = filterTarget(frame);
+    return frame.NthSelected(0);
+}
+
+const CBitmapObject* bitmapFilterTarget(const CFrame& frame)
+{
+    const CLayerObject* target = filterTarget(frame);
     if (!target || target->type != kTypeBitmap)
         return nullptr;
-    return dynamic_cast<CBitmapObject*>(target);
+    return dynamic_cast<const CBitmapObject*>(target);
+}
+
+CBitmapObject* bitmapFilterTarget(CFrame& frame)
+{
+    return const_cast<CBitmapObject*>(bitmapFilterTarget(std::as_const(frame)));
 }
 
 LayerPoint centredOn(const LayerRect& old, int width, int height)

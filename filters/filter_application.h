@@ -19,9 +19,11 @@
 namespace lw {
 
 // The first selected layer of the frame, counting from the bottom; null when none is selected.
-CLayerObject* filterTarget(const CFrame& frame);
+const CLayerObject* filterTarget(const CFrame& frame);
+CLayerObject* filterTarget(CFrame& frame);
 // The target when it is a bitmap layer; null otherwise (bitmap-only filters then do nothing).
-CBitmapObject* bitmapFilterTarget(const CFrame& frame);
+const CBitmapObject* bitmapFilterTarget(const CFrame& frame);
+CBitmapObject* bitmapFilterTarget(CFrame& frame);
 
 // Keeps the selection handles hidden while a filter works.
 class SelectionHidden {

@@ -27,7 +27,6 @@ CAnimation::~CAnimation()
     for (CFrame* f = firstFrame.get(); f; f = f->next.get()) {
         f->animation = nullptr;
         f->backgroundFrame = nullptr;
-        f->backgroundImage = nullptr;
     }
     while (firstFrame) {
         std::unique_ptr<CFrame> rest = std::move(firstFrame->next);
@@ -68,7 +67,7 @@ void CAnimation::RenderAllFrames()
     }
 }
 
-CFrame* CAnimation::LastFrame() const
+const CFrame* CAnimation::LastFrame() const
 {
     CFrame* f = firstFrame.get();
     while (f && f->next)
@@ -76,7 +75,7 @@ CFrame* CAnimation::LastFrame() const
     return f;
 }
 
-CFrame* CAnimation::PreviousFrame(const CFrame* frame) const
+const CFrame* CAnimation::PreviousFrame(const CFrame* frame) const
 {
     for (CFrame* f = firstFrame.get(); f; f = f->next.get())
         if (f->next.get() == frame)
@@ -84,7 +83,7 @@ CFrame* CAnimation::PreviousFrame(const CFrame* frame) const
     return firstFrame.get();
 }
 
-CFrame* CAnimation::FrameAt(int index) const
+const CFrame* CAnimation::FrameAt(int index) const
 {
     if (index < 0)
         return nullptr;
@@ -121,10 +120,7 @@ std::unique_ptr<CFrame> CAnimation::NewFrameLike(const CFrame& model, bool withB
         frame->borderColour = model.borderColour;
         frame->borderWidth = model.borderWidth;
     }
-    if (model.backgroundFrame) {
-        frame->backgroundFrame = model.backgroundFrame;
-        frame->backgroundImage = &model.backgroundFrame->image;
-    }
+    frame->backgroundFrame = model.backgroundFrame;
     frame->Render();
     return frame;
 }
@@ -183,7 +179,7 @@ CFrame* CAnimation::DeleteFrame(CFrame* frame)
     return before ? before : firstFrame.get();
 }
 
-CFrame* CAnimation::FindFrameByStoredId(std::int32_t id) const
+const CFrame* CAnimation::FindFrameByStoredId(std::int32_t id) const
 {
     for (CFrame* f = firstFrame.get(); f; f = f->next.get())
         if (f->storedId == id)
@@ -207,7 +203,7 @@ bool CAnimation::IsAnimated() const
     return firstFrame->introFrames || firstFrame->outroFrames || firstFrame->animationFrames;
 }
 
-CLayerObject* CAnimation::ObjectAt(int frameIndex, int objectIndex) const
+const CLayerObject* CAnimation::ObjectAt(int frameIndex, int objectIndex) const
 {
     const CFrame* f = FrameAt(frameIndex);
     return f ? f->ObjectAt(objectIndex) : nullptr;
@@ -231,7 +227,7 @@ bool CAnimation::ContainsObject(const CLayerObject* object) const
     return FrameOf(object) != nullptr;
 }
 
-CFrame* CAnimation::FrameOf(const CLayerObject* object) const
+const CFrame* CAnimation::FrameOf(const CLayerObject* object) const
 {
     if (!object)
         return nullptr;

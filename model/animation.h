@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace lw {
 
@@ -35,9 +36,15 @@ public:
     void RenderAllFrames();
 
     // Frames.
-    CFrame* LastFrame() const;
-    CFrame* PreviousFrame(const CFrame* frame) const; // the first frame when there is none
-    CFrame* FrameAt(int index) const;
+    const CFrame* LastFrame() const;
+    CFrame* LastFrame() { return const_cast<CFrame*>(std::as_const(*this).LastFrame()); }
+    const CFrame* PreviousFrame(const CFrame* frame) const; // the first frame when there is none
+    CFrame* PreviousFrame(const CFrame* frame)
+    {
+        return const_cast<CFrame*>(std::as_const(*this).PreviousFrame(frame));
+    }
+    const CFrame* FrameAt(int index) const;
+    CFrame* FrameAt(int index) { return const_cast<CFrame*>(std::as_const(*this).FrameAt(index)); }
     int IndexOfFrame(const CFrame* frame) const; // -1 when not in the list
     int TotalFrames() const;
     // A new frame after the last, with its delay, background colour and background frame.
@@ -48,17 +55,29 @@ public:
     // else the one before, else the new first frame; a frame not in the list changes nothing and
     // gives the first frame. The last remaining frame is never deleted.
     CFrame* DeleteFrame(CFrame* frame);
-    CFrame* FindFrameByStoredId(std::int32_t id) const;
+    const CFrame* FindFrameByStoredId(std::int32_t id) const;
+    CFrame* FindFrameByStoredId(std::int32_t id)
+    {
+        return const_cast<CFrame*>(std::as_const(*this).FindFrameByStoredId(id));
+    }
     // masters == 0: the frames that are not master frames; otherwise the master frames.
     int FrameCount(int masters) const;
     bool IsAnimated() const;
 
     // Objects across frames.
-    CLayerObject* ObjectAt(int frameIndex, int objectIndex) const;
+    const CLayerObject* ObjectAt(int frameIndex, int objectIndex) const;
+    CLayerObject* ObjectAt(int frameIndex, int objectIndex)
+    {
+        return const_cast<CLayerObject*>(std::as_const(*this).ObjectAt(frameIndex, objectIndex));
+    }
     // (frame index << 16) | (object index & 0xFFFF), or 0xFFFFFFFF when not in the document.
     std::uint32_t ReferenceOf(const CLayerObject* object) const;
     bool ContainsObject(const CLayerObject* object) const;
-    CFrame* FrameOf(const CLayerObject* object) const;
+    const CFrame* FrameOf(const CLayerObject* object) const;
+    CFrame* FrameOf(const CLayerObject* object)
+    {
+        return const_cast<CFrame*>(std::as_const(*this).FrameOf(object));
+    }
     // Unlinks and destroys the first clone of `source` in the frame; false when there is none.
     bool RemoveFirstCloneOf(CFrame& frame, const CLayerObject* source);
     // Every clone whose source is `from` gets `to` (which may be none).

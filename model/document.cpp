@@ -1,9 +1,32 @@
 #include "model/document.h"
 
+#include "model/edit_scope.h"
 #include "platform/file_io.h"
 #include "platform/settings.h"
 
+#include <algorithm>
+
 namespace lw {
+
+void CLWDoc::addObserver(DocumentObserver& observer)
+{
+    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end())
+        observers_.push_back(&observer);
+}
+
+void CLWDoc::removeObserver(DocumentObserver& observer)
+{
+    std::erase(observers_, &observer);
+}
+
+void CLWDoc::notify(const DocumentEvent& event) const
+{
+    // A copy, so that an observer may remove itself (or another) while it is told.
+    const std::vector<DocumentObserver*> observers = observers_;
+    for (DocumentObserver* observer : observers)
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+            observer->documentChanged(*this, event);
+}
 
 void setDocumentTitle(CLWDoc& doc, const std::string& title)
 {
@@ -55,9 +78,10 @@ bool applyCanvasSize(CLWDoc& doc, int width, int height)
     if (width < kMinCanvasDialogSide || width > kMaxCanvasDialogSide || height < kMinCanvasDialogSide ||
         height > kMaxCanvasDialogSide)
         return false;
+    EditScope edit(doc, nullptr);
     doc.animation.SetSize(width, height);
-    doc.modified = true;
-    doc.animation.sourceFileSize = 0;
+    edit.announce(DocumentChange::CanvasChanged);
+    edit.markModified();
     return true;
 }
 

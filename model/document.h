@@ -4,13 +4,16 @@
 // picture import. The framework-level rules (new document, save, open) are plain functions here
 // so that the editor, lwtool and the tests share them.
 #include "model/animation.h"
+#include "model/document_observer.h"
 #include "platform/log_font.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lw {
 
+class EditScope;
 class Settings;
 
 class CLWDoc {
@@ -19,12 +22,26 @@ public:
     CLWDoc(const CLWDoc&) = delete;
     CLWDoc& operator=(const CLWDoc&) = delete;
 
-    bool modified = false;
+    // Changes only through an EditScope (markModified, markSaved), which announces it.
+    bool modified() const { return modified_; }
+
+    // Observers are not owned; one removes itself before it goes.
+    void addObserver(DocumentObserver& observer);
+    void removeObserver(DocumentObserver& observer);
+
     std::string pathName;
     std::string title;
     LogFont textFont = LogFont::documentDefault();
     CAnimation animation;
     std::string importPath;
+
+private:
+    friend class EditScope;
+    void notify(const DocumentEvent& event) const;
+
+    bool modified_ = false;
+    std::vector<DocumentObserver*> observers_;
+    EditScope* openScope_ = nullptr; // the outermost scope while an edit runs
 };
 
 // Stores the title in the animation, then in the document.

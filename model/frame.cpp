@@ -73,9 +73,9 @@ void CFrame::UpdateComposites(CLayerObject* from)
         object->composite.Fill(255);
         if (object->hasTransparency) {
             const LayerRect& r = object->rect;
-            if (backgroundImage) {
-                backgroundImage->PasteInto(object->composite, canvasRect.left - r.left,
-                                           canvasRect.top - r.top);
+            if (backgroundImage()) {
+                backgroundImage()->PasteInto(object->composite, canvasRect.left - r.left,
+                                             canvasRect.top - r.top);
             } else {
                 // In object coordinates: the canvas's drop shadow, its border and its background.
                 const LayerRect c = offsetRect(canvasRect, -r.left, -r.top);
@@ -97,9 +97,9 @@ void CFrame::UpdateComposites(CLayerObject* from)
 
 void CFrame::RenderBackground(CRaster& target) const
 {
-    if (backgroundImage && backgroundImage->width() == target.width() &&
-        backgroundImage->height() == target.height()) {
-        target.CopyPixels(*backgroundImage);
+    if (backgroundImage() && backgroundImage()->width() == target.width() &&
+        backgroundImage()->height() == target.height()) {
+        target.CopyPixels(*backgroundImage());
         return;
     }
     target.FillRect(rasterColourFromFrameColour(backgroundColour));
@@ -143,11 +143,9 @@ void CFrame::SetBackgroundFrame(CFrame* frame)
 {
     if (!frame || frame == this) {
         backgroundFrame = nullptr;
-        backgroundImage = nullptr;
     } else {
         frame->Render();
         backgroundFrame = frame;
-        backgroundImage = &frame->image;
         backgroundColour = frame->backgroundColour;
     }
     UpdateAllComposites();
@@ -162,8 +160,8 @@ std::uint32_t CFrame::ColourAt(int x, int y) const
     const LayerRect c = canvasRectOrEmpty();
     if (!rectContains(c, x, y))
         return kShadowColour;
-    if (backgroundImage)
-        return backgroundImage->GetPixel(x - c.left, y - c.top);
+    if (backgroundImage())
+        return backgroundImage()->GetPixel(x - c.left, y - c.top);
     return rasterColourFromFrameColour(backgroundColour);
 }
 
@@ -180,8 +178,8 @@ void CFrame::Paint(QPainter& dc, const ViewMapping& view) const
 
     CLayerList::Paint(dc, view);
 
-    if (backgroundImage) {
-        backgroundImage->DrawZoomed(dc, zoom, canvasRectOrEmpty().left, canvasRectOrEmpty().top);
+    if (backgroundImage()) {
+        backgroundImage()->DrawZoomed(dc, zoom, canvasRectOrEmpty().left, canvasRectOrEmpty().top);
     } else {
         const int b = borderExtent(borderWidth) * zoom;
         dc.fillRect(toQRect(inflateRect(z, -b)), frameColour(backgroundColour));

@@ -56,7 +56,8 @@ public:
     CAnimation* animation = nullptr;
     std::unique_ptr<CFrame> next;
     CRaster image;
-    const CRaster* backgroundImage = nullptr;
+    // The background frame's finished image, or none; derived so the two can never disagree.
+    const CRaster* backgroundImage() const { return backgroundFrame ? &backgroundFrame->image : nullptr; }
     std::unique_ptr<GeneratedFrame> introFrames;
     std::unique_ptr<GeneratedFrame> outroFrames;
     std::unique_ptr<GeneratedFrame> animationFrames;

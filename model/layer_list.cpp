@@ -83,7 +83,7 @@ int CLayerList::ObjectCount() const
     return count;
 }
 
-CLayerObject* CLayerList::ObjectAt(int index) const
+const CLayerObject* CLayerList::ObjectAt(int index) const
 {
     if (index < 0)
         return nullptr;
@@ -218,7 +218,7 @@ int CLayerList::CountSelected() const
     return count;
 }
 
-CLayerObject* CLayerList::NthSelected(int n) const
+const CLayerObject* CLayerList::NthSelected(int n) const
 {
     for (CLayerObject* object = head.get(); object; object = object->next.get())
         if (object->selected && n-- == 0)

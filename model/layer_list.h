@@ -40,7 +40,11 @@ public:
 
     // List structure.
     int ObjectCount() const;
-    CLayerObject* ObjectAt(int index) const;       // from the bottom, 0-based; null when out of range
+    const CLayerObject* ObjectAt(int index) const; // from the bottom, 0-based; null when out of range
+    CLayerObject* ObjectAt(int index)
+    {
+        return const_cast<CLayerObject*>(std::as_const(*this).ObjectAt(index));
+    }
     int IndexOf(const CLayerObject* object) const; // -1 when not in this list
     bool Contains(const CLayerObject* object) const { return IndexOf(object) >= 0; }
     // Appends on top and updates its composite; returns it (null is ignored and gives null).
@@ -59,7 +63,11 @@ public:
     int SelectAll();
     void SelectNone();
     int CountSelected() const;
-    CLayerObject* NthSelected(int n) const;   // counting from the bottom, 0-based
+    const CLayerObject* NthSelected(int n) const; // counting from the bottom, 0-based
+    CLayerObject* NthSelected(int n)
+    {
+        return const_cast<CLayerObject*>(std::as_const(*this).NthSelected(n));
+    }
     std::uint16_t CommonSelectedType() const; // 0 when the types differ or nothing is selected
     void DeleteSelected();
     void BringSelectedToFront();

@@ -1,13 +1,14 @@
 #include "model/picture_import.h"
 
-#include "model/bitmap_from_picture.h"
-#include "model/gif_document_import.h"
 #include "imaging/bmp_reader.h"
 #include "imaging/gif_animation.h"
 #include "imaging/ico_reader.h"
 #include "imaging/jpeg_io.h"
 #include "imaging/metafile_loader.h"
 #include "imaging/metafile_raster.h"
+#include "model/bitmap_from_picture.h"
+#include "model/edit_scope.h"
+#include "model/gif_document_import.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
 
@@ -30,8 +31,10 @@ std::optional<ImportedPicture> importGif(CLWDoc& doc, const std::string& path, U
     gif.DecodeFrames();
     gif.FramesToRasters();
     if (gif.frameCount() > 1) {
+        EditScope edit(doc, nullptr);
         BuildFramesFromGif(doc, gif, ui);
-        doc.modified = true;
+        edit.announce(DocumentChange::FramesInserted | DocumentChange::CanvasChanged, nullptr);
+        edit.markModified();
         return std::nullopt;
     }
     GifFrame& first = *gif.frameAt(0);
@@ -108,8 +111,10 @@ CLayerObject* ImportPicture(CLWDoc& doc, const std::string& path, CFrame& frame,
     }
     if (!picture)
         return nullptr;
+    EditScope edit(doc, &frame);
     CLayerObject* object = frame.AppendObject(BitmapObjectFromPicture(std::move(*picture)));
-    doc.modified = true;
+    edit.announce(DocumentChange::LayersChanged);
+    edit.markModified();
     return object;
 }
 

@@ -1,8 +1,8 @@
+#include "imaging/bmp_writer.h"
+#include "imaging/jpeg_io.h"
 #include "model/document_file.h"
 #include "model/picture_export.h"
 #include "model/picture_import.h"
-#include "imaging/bmp_writer.h"
-#include "imaging/jpeg_io.h"
 #include "platform/errors.h"
 #include "support/picture_builders.h"
 #include "support/raster_builders.h"
@@ -37,10 +37,21 @@ TEST(ImportPicture, ExtensionsChooseTheImporterWithoutRegardToCase)
     EXPECT_EQ(PictureFormatOf("bmp"), PictureFormat::None);
 }
 
+namespace {
+
+struct EventLog : DocumentObserver {
+    void documentChanged(const CLWDoc&, const DocumentEvent& event) override { events.push_back(event); }
+    std::vector<DocumentEvent> events;
+};
+
+} // namespace
+
 TEST(ImportPicture, CapitalBmpBecomesABitmapOnTopOfTheFrame)
 {
     ScriptedUiPort ui;
     CLWDoc doc;
+    EventLog log;
+    doc.addObserver(log);
     CFrame& frame = *doc.animation.firstFrame;
     const std::string path = bmpOnDisk("PICTURE.BMP", rasterFromRows(2, 1, {0x00102030, 0x00405060}));
     CLayerObject* object = ImportPicture(doc, path, frame, ui);
@@ -49,7 +60,10 @@ TEST(ImportPicture, CapitalBmpBecomesABitmapOnTopOfTheFrame)
     EXPECT_EQ(object->type, kTypeBitmap);
     EXPECT_EQ(object->rect, (LayerRect{0, 0, 2, 1}));
     EXPECT_EQ(topDownPixels(object->ownImage), (std::vector<std::uint32_t>{0x00102030, 0x00405060}));
-    EXPECT_TRUE(doc.modified);
+    EXPECT_TRUE(doc.modified());
+    ASSERT_EQ(log.events.size(), 1u);
+    EXPECT_EQ(log.events[0].changes, DocumentChange::LayersChanged | DocumentChange::ModifiedChanged);
+    EXPECT_EQ(log.events[0].frame, &frame);
 }
 
 TEST(ImportPicture, NothingForUnknownOrMissingFiles)
@@ -61,7 +75,7 @@ TEST(ImportPicture, NothingForUnknownOrMissingFiles)
     EXPECT_EQ(ImportPicture(doc, tempPath("missing.jpg"), frame, ui), nullptr);
     EXPECT_EQ(ImportPicture(doc, tempPath("missing.bmp"), frame, ui), nullptr);
     EXPECT_EQ(frame.ObjectCount(), 0);
-    EXPECT_FALSE(doc.modified);
+    EXPECT_FALSE(doc.modified());
     EXPECT_TRUE(ui.messages().empty());
 }
 

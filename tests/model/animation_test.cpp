@@ -53,7 +53,7 @@ TEST(AnimationTest, AppendAndInsertCopyTheNeighboursSettings)
     appended->SetBackgroundFrame(before);
     CFrame* after = a.InsertFrame(appended, true);
     EXPECT_EQ(after->backgroundFrame, before);
-    EXPECT_EQ(after->backgroundImage, &before->image);
+    EXPECT_EQ(after->backgroundImage(), &before->image);
     EXPECT_EQ(a.IndexOfFrame(after), 3);
     EXPECT_EQ(a.LastFrame(), after);
     EXPECT_EQ(a.PreviousFrame(after), appended);
@@ -77,7 +77,7 @@ TEST(AnimationTest, DeletingABackgroundFrameRestoresTheOthersOwnBackground)
     CFrame* next = a.DeleteFrame(back);
     EXPECT_EQ(next, user);
     EXPECT_EQ(user->backgroundFrame, nullptr);
-    EXPECT_EQ(user->backgroundImage, nullptr);
+    EXPECT_EQ(user->backgroundImage(), nullptr);
     EXPECT_EQ(user->image.GetPixel(0, 0), 0u);            // its border
     EXPECT_EQ(user->image.GetPixel(10, 10), 0x0000FF00u); // its colour
     EXPECT_EQ(a.DeleteFrame(last), user);                 // the last one gives the one before

@@ -100,10 +100,10 @@ TEST(DocumentTest, CanvasSizeCommandAndPresets)
     doc.animation.sourceFileSize = 1234;
     EXPECT_FALSE(applyCanvasSize(doc, 1201, 10));
     EXPECT_FALSE(applyCanvasSize(doc, 10, 0));
-    EXPECT_FALSE(doc.modified);
+    EXPECT_FALSE(doc.modified());
     EXPECT_EQ(doc.animation.sourceFileSize, 1234);
     EXPECT_TRUE(applyCanvasSize(doc, 1200, 1));
-    EXPECT_TRUE(doc.modified);
+    EXPECT_TRUE(doc.modified());
     EXPECT_EQ(doc.animation.sourceFileSize, 0);
     EXPECT_EQ(doc.animation.canvasRect, (LayerRect{0, 599, 1200, 600}));
 

@@ -55,7 +55,7 @@ TEST(FrameRenderTest, BackgroundFrameReplacesColourAndBorder)
     front.borderWidth = 3;
     front.borderColour = 0x00000000;
     front.SetBackgroundFrame(&back);
-    EXPECT_EQ(front.backgroundImage, &back.image);
+    EXPECT_EQ(front.backgroundImage(), &back.image);
     EXPECT_EQ(front.backgroundColour, 0x0000FF00u);
     EXPECT_EQ(front.image.GetPixel(0, 0), 0x00FF0000u);  // the back frame's object
     EXPECT_EQ(front.image.GetPixel(20, 1), 0x0000FF00u); // its colour, no border of its own

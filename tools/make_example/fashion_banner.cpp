@@ -183,7 +183,6 @@ void buildFashionBanner(CLWDoc& doc)
     third->AppendObject(std::move(tagline));
 
     a.RenderAllFrames();
-    doc.modified = false;
 }
 
 } // namespace lw
