@@ -10,6 +10,8 @@ EditScope::EditScope(CLWDoc& doc, CFrame* frame, UndoStep undo)
     if (outer_)
         return;
     doc_.openScope_ = this;
+    if (undo == UndoStep::Keep)
+        return;
     if (undo == UndoStep::Structural && frame_) {
         frame_->BeginStructuralEdit(); // commits the frame first
         return;

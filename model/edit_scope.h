@@ -25,7 +25,8 @@ class CLayerObject;
 class CLWDoc;
 
 enum class UndoStep {
-    None,       // commit only: frame settings, navigation, document-level changes
+    Keep,       // nothing committed: bookkeeping that is no edit (marking a document saved)
+    CommitOnly, // frame settings, navigation, document-level changes
     Objects,    // layers change in place: beginObjectEdit on each before it changes
     Structural, // layers are added, removed or reordered: the frame's deep undo copy
 };
@@ -34,7 +35,7 @@ class EditScope {
 public:
     // `frame` is the frame the edit works on, or null for a document-wide edit (every frame's
     // pending edit is committed; a structural undo copy needs a frame and is skipped without one).
-    EditScope(CLWDoc& doc, CFrame* frame, UndoStep undo = UndoStep::None);
+    EditScope(CLWDoc& doc, CFrame* frame, UndoStep undo = UndoStep::CommitOnly);
     EditScope(const EditScope&) = delete;
     EditScope& operator=(const EditScope&) = delete;
     ~EditScope();

@@ -3,6 +3,7 @@
 #include "app/editor/editor_questions.h"
 
 #include "model/document_file.h"
+#include "model/edit_scope.h"
 #include "platform/errors.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
@@ -131,7 +132,7 @@ DocumentSession* DocumentManager::openDocument(const std::string& path)
         CompletePendingImport(doc, ui_);
         setDocumentTitle(doc, isDocument ? fs::path(path).filename().string() : nextUntitledName());
         doc.animation.RenderAllFrames();
-        doc.modified = false;
+        EditScope(doc, nullptr, UndoStep::Keep).markSaved();
     } catch (const ArchiveError& e) {
         reason = e.what();
     } catch (const FileError& e) {
@@ -196,7 +197,7 @@ bool DocumentManager::writeTo(DocumentSession& session, const std::string& path)
     settings_.sync();
     session.doc.pathName = path;
     setDocumentTitle(session.doc, fs::path(path).filename().string());
-    session.doc.modified = false;
+    EditScope(session.doc, nullptr, UndoStep::Keep).markSaved();
     Q_EMIT documentChanged(&session);
     remember(path);
     return true;
@@ -230,15 +231,21 @@ bool DocumentManager::saveAs(DocumentSession& session)
 
 void DocumentManager::setModified(DocumentSession& session, bool modified)
 {
-    if (session.doc.modified == modified)
+    if (session.doc.modified() == modified)
         return;
-    session.doc.modified = modified;
+    {
+        EditScope edit(session.doc, nullptr, UndoStep::Keep);
+        if (modified)
+            edit.markModified();
+        else
+            edit.markSaved();
+    }
     Q_EMIT documentChanged(&session);
 }
 
 bool DocumentManager::close(DocumentSession& session)
 {
-    if (session.doc.modified) {
+    if (session.doc.modified()) {
         const MsgResult answer =
             ui_.messageBox(Message{format(saveChangesText(), session.displayName()), kAppTitle,
                                    MsgIcon::Warning, MsgButtons::YesNoCancel});

@@ -1,6 +1,7 @@
 #include "app/editor/document_manager.h"
 #include "app/editor/editor_questions.h"
 
+#include "model/edit_scope.h"
 #include "model/effect_catalog.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
@@ -139,7 +140,7 @@ TEST(DocumentManager, AFileThatCannotBeOpenedLeavesTheOthers)
 {
     Editor e;
     DocumentSession* kept = e.manager->newDocument();
-    kept->doc.modified = true;
+    lw::EditScope(kept->doc, nullptr, lw::UndoStep::Keep).markModified();
     std::ofstream(e.path("junk.lwd")) << "not a document at all";
     for (const std::string& bad :
          {e.path("junk.lwd"), e.path("missing.lwd"), e.folder.path().toStdString()}) {
@@ -151,7 +152,7 @@ TEST(DocumentManager, AFileThatCannotBeOpenedLeavesTheOthers)
     }
     ASSERT_EQ(e.manager->documents().size(), 1u);
     EXPECT_EQ(e.manager->documents().front().get(), kept);
-    EXPECT_TRUE(kept->doc.modified);
+    EXPECT_TRUE(kept->doc.modified());
     EXPECT_TRUE(e.manager->recentFiles().paths().empty()) << "failures are not remembered";
 }
 
@@ -181,7 +182,7 @@ TEST(DocumentManager, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile)
         FullDisk full;
         EXPECT_FALSE(e.manager->save(*s));
     }
-    EXPECT_TRUE(s->doc.modified);
+    EXPECT_TRUE(s->doc.modified());
     EXPECT_EQ(readAll(e.path("keep.lwd")), before);
     ASSERT_FALSE(e.ui.messages().empty());
     EXPECT_EQ(e.ui.messages().back().icon, MsgIcon::Error);
@@ -189,7 +190,7 @@ TEST(DocumentManager, AFailedSaveKeepsTheDocumentModifiedAndTheOldFile)
     // A folder that has gone.
     e.questions.queuePath(e.path("gone/new.lwd"));
     EXPECT_FALSE(e.manager->saveAs(*s));
-    EXPECT_TRUE(s->doc.modified);
+    EXPECT_TRUE(s->doc.modified());
     EXPECT_EQ(s->doc.pathName, e.path("keep.lwd"));
     EXPECT_FALSE(fs::exists(e.path("gone")));
     for (const auto& entry : fs::directory_iterator(e.folder.path().toStdString()))

@@ -105,6 +105,15 @@ TEST(EditScopeTest, DocumentWideEditCommitsEveryFrame)
     EXPECT_FALSE(b->IsEditing());
     EXPECT_FALSE(second->CanUndo());
     EXPECT_FALSE(doc.animation.firstFrame->CanUndo());
+
+    // Bookkeeping that is no edit leaves pending edits alone.
+    a->BeginEdit();
+    second->BeginStructuralEdit();
+    EditScope(doc, nullptr, UndoStep::Keep).markSaved();
+    EditScope(doc, second, UndoStep::Keep).markModified();
+    EXPECT_TRUE(a->IsEditing());
+    EXPECT_TRUE(second->CanUndo());
+    EXPECT_TRUE(doc.modified());
 }
 
 TEST(EditScopeTest, MarkingModifiedForgetsTheFileSizeAndIsAnnouncedOnChangeOnly)
