@@ -1,7 +1,7 @@
 # Two entry points for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds, and starts the main program
 #   make test  installs what is missing, builds, and runs every test (also under ASan/UBSan)
-.PHONY: setup configure build run test test-asan bench format clean
+.PHONY: setup configure build run test test-asan bench deb format clean
 
 setup:
 	./scripts/setup-debian.sh
@@ -26,6 +26,9 @@ test-asan: setup
 
 bench: build
 	./scripts/run-benchmarks.sh
+
+deb: build
+	cd build && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

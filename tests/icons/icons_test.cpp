@@ -43,10 +43,11 @@ int opaquePixels(const QImage& image)
     return count;
 }
 
-// Icons that no command names: the program, its two file types and the frame list's rows.
-const QStringList kOtherIcons = {"loopwright",          "document-lwd",         "document-lwx",
-                                 "frame-normal",        "frame-normal-current", "frame-master",
-                                 "frame-master-current"};
+// Icons that no command names: the program, its two file types, the frame list's rows and the
+// start-up picture.
+const QStringList kOtherIcons = {
+    "loopwright",           "document-lwd", "document-lwx",         "frame-normal",
+    "frame-normal-current", "frame-master", "frame-master-current", "splash"};
 
 } // namespace
 
