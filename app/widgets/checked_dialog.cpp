@@ -9,24 +9,10 @@
 
 namespace lw {
 
-namespace {
-
-CheckedDialog::RefusalReporter& reporter()
-{
-    static CheckedDialog::RefusalReporter instance = [](QWidget* dialog, const QString& message) {
-        QMessageBox::warning(dialog, QCoreApplication::applicationName(), message);
-    };
-    return instance;
-}
-
-} // namespace
-
-void CheckedDialog::setRefusalReporter(RefusalReporter r)
-{
-    reporter() = std::move(r);
-}
-
-CheckedDialog::CheckedDialog(QWidget* parent, const QString& title) : QDialog(parent)
+CheckedDialog::CheckedDialog(QWidget* parent, const QString& title)
+    : QDialog(parent), reporter_([](QWidget* dialog, const QString& message) {
+          QMessageBox::warning(dialog, QCoreApplication::applicationName(), message);
+      })
 {
     setWindowTitle(title);
     layout_ = new QVBoxLayout(this);
@@ -61,7 +47,7 @@ void CheckedDialog::accept()
         return;
     }
     if (!refusal->message.isEmpty())
-        reporter()(this, refusal->message);
+        reporter_(this, refusal->message);
     if (refusal->field >= 0 && static_cast<std::size_t>(refusal->field) < fields_.size()) {
         QLineEdit* field = fields_[static_cast<std::size_t>(refusal->field)];
         field->setFocus();

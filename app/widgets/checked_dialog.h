@@ -23,9 +23,8 @@ class CheckedDialog : public QDialog {
 public:
     using RefusalReporter = std::function<void(QWidget* dialog, const QString& message)>;
 
-    // Every dialog built after this call reports refusals through `reporter` (tests capture them;
-    // the default is a warning box).
-    static void setRefusalReporter(RefusalReporter reporter);
+    // How this dialog shows a refusal: a warning box unless replaced (tests capture them).
+    void setRefusalReporter(RefusalReporter reporter) { reporter_ = std::move(reporter); }
 
     void accept() override;
 
@@ -44,6 +43,7 @@ private:
     QVBoxLayout* layout_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
     std::vector<QLineEdit*> fields_;
+    RefusalReporter reporter_;
 };
 
 // A line edit of the width that holds `characters` digits, as the dialogs' number fields are.

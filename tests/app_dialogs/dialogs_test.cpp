@@ -30,14 +30,10 @@ namespace {
 
 class DialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    // Refusals of this dialog land in `refusals` instead of a message box.
+    template <class Dialog> void captured(Dialog& dialog)
     {
-        CheckedDialog::setRefusalReporter(
-            [this](QWidget*, const QString& message) { refusals.push_back(message); });
-    }
-    void TearDown() override
-    {
-        CheckedDialog::setRefusalReporter([](QWidget*, const QString&) {});
+        dialog.setRefusalReporter([this](QWidget*, const QString& message) { refusals.push_back(message); });
     }
 
     template <class T> static T* child(QWidget& dialog, const char* name)
@@ -120,6 +116,7 @@ TEST_F(DialogTest, DiskDragOutsideAndHexEntry)
     EXPECT_EQ(dialog.colour(), 0xC07F00FFu); // transparency kept
 
     HexColourDialog hex(QStringLiteral("7F00FF"));
+    captured(hex);
     hex.show();
     auto* digits = child<QLineEdit>(hex, "digits");
     type(digits, "zz"); // not hexadecimal: the keys are refused
@@ -154,6 +151,7 @@ TEST_F(DialogTest, FilterValuesRefuseOutOfRangeAndStayOpen)
         "Параметры",
         {{"Яркость    (-100,100):", 0, -100, 100, ""}, {"Контраст (-100,100):", 0, -100, 100, ""}}};
     FilterValuesDialog dialog(question);
+    captured(dialog);
     dialog.show();
     type(child<QLineEdit>(dialog, "field0"), "20");
     type(child<QLineEdit>(dialog, "field1"), "150");
@@ -172,6 +170,7 @@ TEST_F(DialogTest, FilterValuesRefuseOutOfRangeAndStayOpen)
 TEST_F(DialogTest, MetafileFieldsFollowEachOther)
 {
     MetafileRasterDialog dialog(MetafileRasterQuestion{400, 200, true});
+    captured(dialog);
     dialog.show();
     type(child<QLineEdit>(dialog, "width"), "300");
     EXPECT_EQ(child<QLineEdit>(dialog, "height")->text(), "150");
@@ -222,6 +221,7 @@ TEST_F(DialogTest, SmallDialogsReturnWhatIsSet)
         std::tuple(2, 7, true));
 
     RotationDialog rotation(RotationQuestion{"Поворот", 0, false, true});
+    captured(rotation);
     type(child<QLineEdit>(rotation, "angle"), "400");
     rotation.accept();
     EXPECT_FALSE(rotation.answer());
