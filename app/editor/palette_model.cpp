@@ -26,21 +26,6 @@ int paletteCellAt(int x, int y)
     return row * 8 + column;
 }
 
-SwatchSquares swatchSquares(std::uint32_t colour)
-{
-    const std::uint32_t t = colour >> 24;
-    const std::uint32_t o = 255 - t;
-    auto blend = [&](std::uint32_t backdrop) {
-        std::uint32_t out = 0;
-        for (int shift : {16, 8, 0}) {
-            const std::uint32_t c = colour >> shift & 0xFF;
-            out |= (o * c + t * backdrop) / 255 << shift;
-        }
-        return out;
-    };
-    return {blend(255), blend(192)};
-}
-
 QImage currentColoursImage(std::uint32_t foreground, std::uint32_t background, std::uint32_t face)
 {
     QImage image(66, 16, QImage::Format_RGB32);
@@ -51,7 +36,8 @@ QImage currentColoursImage(std::uint32_t foreground, std::uint32_t background, s
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 12; ++x) {
                 const bool light = (x / 3 + y / 3) % 2 == 0;
-                image.setPixel(left + x, 2 + y, 0xFF000000u | (light ? squares.light : squares.dark));
+                const Rgb square = light ? squares.light : squares.dark;
+                image.setPixel(left + x, 2 + y, qRgb(square.red, square.green, square.blue));
             }
         left = 35;
     }

@@ -45,8 +45,8 @@ TEST(Palette, SwatchSquaresBlendOverWhiteAndGrey)
     };
     for (const Case& c : cases) {
         const SwatchSquares s = swatchSquares(c.colour);
-        EXPECT_EQ(s.light, c.light) << std::hex << c.colour;
-        EXPECT_EQ(s.dark, c.dark) << std::hex << c.colour;
+        EXPECT_EQ(s.light, rgbOf(c.light)) << std::hex << c.colour;
+        EXPECT_EQ(s.dark, rgbOf(c.dark)) << std::hex << c.colour;
     }
     const QImage image = currentColoursImage(0xFF000000, 0x000000FF, 0x00ABCDEF);
     ASSERT_EQ(image.size(), QSize(66, 16));
