@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -124,6 +125,13 @@ TEST_F(InstalledPrefix, DesktopEntryTypesAndIcons)
     for (const char* icon : {"apps/loopwright.svg", "mimetypes/application-x-loopwright-document.svg",
                              "mimetypes/application-x-loopwright-extension.svg"})
         EXPECT_TRUE(contents(prefix("share/icons/hicolor/scalable/") + icon).startsWith("<svg")) << icon;
+    // Fixed sizes as PNG for desktops without an SVG loader; 48 × 48 is the one every desktop looks for.
+    for (const char* icon : {"apps/loopwright.png", "mimetypes/application-x-loopwright-document.png",
+                             "mimetypes/application-x-loopwright-extension.png"}) {
+        const QImage image(prefix("share/icons/hicolor/48x48/") + icon);
+        EXPECT_EQ(image.size(), QSize(48, 48)) << icon;
+        EXPECT_TRUE(image.hasAlphaChannel()) << icon;
+    }
 }
 
 // The Debian package holds the same tree under /usr and declares what the programs link.
@@ -148,7 +156,8 @@ TEST(DebianPackage, ContentsAndDependencies)
                             "./usr/share/loopwright/examples/fashion.lwd",
                             "./usr/share/applications/loopwright.desktop",
                             "./usr/share/mime/packages/loopwright.xml",
-                            "./usr/share/icons/hicolor/scalable/apps/loopwright.svg"};
+                            "./usr/share/icons/hicolor/scalable/apps/loopwright.svg",
+                            "./usr/share/icons/hicolor/48x48/apps/loopwright.png"};
 #ifdef LW_EXPECT_EDITOR
     expected << "./usr/bin/lw";
 #endif
