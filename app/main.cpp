@@ -1,9 +1,14 @@
 // lw: the Loopwright GIF Animator editor.
 #include "app/editor/editor_command_line.h"
+#include "app/widgets/editor_application.h"
+#include "app/widgets/fallback_icon.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/screenshot.h"
 
+#include "platform/settings.h"
+
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -30,9 +35,15 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
-    lw::MainWindow window;
-    window.show();
+    QApplication::setOrganizationName(lw::Settings::kOrganization);
+    QApplication::setApplicationName(lw::Settings::kApplication);
+    QApplication::setApplicationVersion(LW_VERSION_TEXT);
+    QApplication::setWindowIcon(lw::programIcon());
+
+    lw::EditorApplication editor;
+    if (const auto status = editor.start(line))
+        return *status;
     if (!line.screenshot.empty())
-        lw::scheduleScreenshot(window, QString::fromStdString(line.screenshot), 1500);
+        lw::scheduleScreenshot(editor.mainWindow(), QString::fromStdString(line.screenshot), 1500);
     return app.exec();
 }

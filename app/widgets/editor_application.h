@@ -1,0 +1,77 @@
+#pragma once
+// The editor's start-up and shut-down and the application-wide commands: the settings store, the
+// main window and its command handlers, the documents, the extensions, the welcome choice and
+// the help documents.
+#include "app/editor/editor_command_line.h"
+#include "app/editor/editor_questions.h"
+#include "app/editor/program_paths.h"
+
+#include "engine/extension_host.h"
+#include "platform/settings.h"
+#include "platform/ui_port.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <optional>
+
+class QUrl;
+
+namespace lw {
+
+class CommandActions;
+class DocumentManager;
+class DocumentSession;
+class MainWindow;
+class Splash;
+
+// The addresses of the maker's two web pages.
+inline constexpr const char* kQuarvexHomePage = "https://quarvex.example/";
+inline constexpr const char* kComponentsPage = "https://quarvex.example/loopwright/extensions/";
+
+class EditorApplication : public QObject {
+    Q_OBJECT
+public:
+    // Without ports, the Qt dialogs answer; tests hand in scripted ones.
+    explicit EditorApplication(std::unique_ptr<UiPort> ui = nullptr,
+                               std::unique_ptr<EditorQuestions> questions = nullptr);
+    ~EditorApplication() override;
+
+    // Runs the start-up steps in order. Returns the exit status when the program must end now,
+    // nothing when it runs on. `showSplash` is off for tests.
+    std::optional<int> start(const EditorCommandLine& line, bool showSplash = true);
+
+    MainWindow& mainWindow() const { return *window_; }
+    DocumentManager& documents() const { return *documents_; }
+    CommandActions& actions() const { return *actions_; }
+    const ProgramPaths& paths() const { return paths_; }
+    ExtensionHost& extensions() { return host_; }
+
+    // The welcome dialog and its choice.
+    void runWelcome();
+    // Shows a help document in the desktop's browser, then minimises the main window.
+    void showDocument(const std::string& path);
+
+private:
+    void connectDocuments();
+    void registerHandlers();
+    void closeSplash();
+    void openUrl(const QUrl& url);
+    bool closeAll();
+    void shutDown();
+    DocumentSession* active() const;
+
+    Settings settings_;
+    ExtensionHost host_;
+    ProgramPaths paths_;
+    std::unique_ptr<UiPort> ui_;
+    std::unique_ptr<EditorQuestions> questions_;
+    std::unique_ptr<CommandActions> actions_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<DocumentManager> documents_;
+    QPointer<Splash> splash_;
+    std::string lastDocument_;
+    bool shutDown_ = false;
+};
+
+} // namespace lw

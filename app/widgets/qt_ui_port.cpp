@@ -1,0 +1,131 @@
+#include "app/widgets/qt_ui_port.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace lw {
+namespace {
+
+QMessageBox::Icon iconOf(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Warning:
+        return QMessageBox::Warning;
+    case MsgIcon::Error:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonMap {
+    QMessageBox::StandardButton button;
+    MsgResult result;
+};
+
+std::vector<ButtonMap> buttonsOf(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return {{QMessageBox::Ok, MsgResult::Ok}};
+    case MsgButtons::OkCancel:
+        return {{QMessageBox::Ok, MsgResult::Ok}, {QMessageBox::Cancel, MsgResult::Cancel}};
+    case MsgButtons::YesNo:
+        return {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}};
+    case MsgButtons::YesNoCancel:
+        return {{QMessageBox::Yes, MsgResult::Yes},
+                {QMessageBox::No, MsgResult::No},
+                {QMessageBox::Cancel, MsgResult::Cancel}};
+    case MsgButtons::RetryCancel:
+        return {{QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Cancel, MsgResult::Cancel}};
+    case MsgButtons::AbortRetryIgnore:
+        return {{QMessageBox::Abort, MsgResult::Abort},
+                {QMessageBox::Retry, MsgResult::Retry},
+                {QMessageBox::Ignore, MsgResult::Ignore}};
+    }
+    return {{QMessageBox::Ok, MsgResult::Ok}};
+}
+
+} // namespace
+
+QtUiPort::QtUiPort(std::function<QWidget*()> parent, std::function<void()> beforeModal)
+    : parent_(std::move(parent)), beforeModal_(std::move(beforeModal))
+{
+}
+
+MsgResult QtUiPort::messageBox(const Message& message)
+{
+    if (beforeModal_)
+        beforeModal_();
+    QWidget* owner = parent_ ? parent_() : nullptr;
+    const QString caption =
+        QString::fromStdString(message.caption.empty() ? kApplicationTitle : message.caption);
+    QMessageBox box(iconOf(message.icon), caption, QString::fromStdString(message.text),
+                    QMessageBox::NoButton, owner);
+    const auto map = buttonsOf(message.buttons);
+    for (const ButtonMap& b : map)
+        box.addButton(b.button);
+    // The first button is the default, as on the original boxes.
+    box.setDefaultButton(map.front().button);
+    if (map.size() > 1)
+        box.setEscapeButton(map.back().button);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const ButtonMap& b : map)
+        if (b.button == pressed)
+            return b.result;
+    // Closed without a button: Cancel where there is one, else the default.
+    for (const ButtonMap& b : map)
+        if (b.result == MsgResult::Cancel)
+            return b.result;
+    return map.front().result;
+}
+
+std::optional<int> QtUiPort::askNumber(const NumberQuestion&)
+{
+    return std::nullopt;
+}
+
+std::optional<MetafileRasterAnswer> QtUiPort::askMetafileRaster(const MetafileRasterQuestion& question)
+{
+    return MetafileRasterAnswer{question.width, question.height, question.rememberForAll};
+}
+
+std::optional<GifImportAnswer> QtUiPort::askGifImport(const GifImportQuestion&)
+{
+    return GifImportAnswer{};
+}
+std::optional<std::vector<int>> QtUiPort::askFilterValues(const FilterValuesQuestion&)
+{
+    return std::nullopt;
+}
+std::optional<FilterSettingsAnswer> QtUiPort::askFilterSettings(const FilterSettingsQuestion&)
+{
+    return std::nullopt;
+}
+std::optional<ShadowAnswer> QtUiPort::askShadow(const ShadowQuestion&)
+{
+    return std::nullopt;
+}
+std::optional<std::uint32_t> QtUiPort::askColour(const ColourQuestion&)
+{
+    return std::nullopt;
+}
+std::optional<FrameBorderAnswer> QtUiPort::askFrameBorder(const FrameBorderQuestion&)
+{
+    return std::nullopt;
+}
+std::optional<RotationAnswer> QtUiPort::askRotation(const RotationQuestion&)
+{
+    return std::nullopt;
+}
+std::optional<GifSaveAnswer> QtUiPort::askGifSave(const GifSaveQuestion&)
+{
+    return std::nullopt;
+}
+
+} // namespace lw

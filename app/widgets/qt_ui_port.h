@@ -1,0 +1,40 @@
+#pragma once
+// The core's prompts as Qt message boxes: the message's icon and buttons, the application title
+// as caption when the message names none. The typed questions get their dialogs with the
+// dialogs issue; until then they answer Cancel, except the two that opening a file asks (GIF
+// frames, metafile size), which take the answer the unchanged dialog would give.
+#include "platform/ui_port.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace lw {
+
+class QtUiPort : public UiPort {
+public:
+    // `parent` owns the boxes (may be null); `beforeModal` runs before each box shows (the splash
+    // closes so that it never covers one).
+    explicit QtUiPort(std::function<QWidget*()> parent = {}, std::function<void()> beforeModal = {});
+
+    MsgResult messageBox(const Message& message) override;
+    std::optional<int> askNumber(const NumberQuestion& question) override;
+    std::optional<MetafileRasterAnswer> askMetafileRaster(const MetafileRasterQuestion& question) override;
+    std::optional<GifImportAnswer> askGifImport(const GifImportQuestion& question) override;
+    std::optional<std::vector<int>> askFilterValues(const FilterValuesQuestion& question) override;
+    std::optional<FilterSettingsAnswer> askFilterSettings(const FilterSettingsQuestion& question) override;
+    std::optional<ShadowAnswer> askShadow(const ShadowQuestion& question) override;
+    std::optional<std::uint32_t> askColour(const ColourQuestion& question) override;
+    std::optional<FrameBorderAnswer> askFrameBorder(const FrameBorderQuestion& question) override;
+    std::optional<RotationAnswer> askRotation(const RotationQuestion& question) override;
+    std::optional<GifSaveAnswer> askGifSave(const GifSaveQuestion& question) override;
+
+private:
+    std::function<QWidget*()> parent_;
+    std::function<void()> beforeModal_;
+};
+
+// The caption boxes take when the message names none.
+inline constexpr const char* kApplicationTitle = "Quarvex Loopwright GIF Animator";
+
+} // namespace lw
