@@ -71,11 +71,11 @@ std::optional<int> EditorApplication::start(const EditorCommandLine& line, bool 
     window_->setRecentFiles(recent);
     connectDocuments();
     registerHandlers();
-    paths_ = findProgramPaths(QCoreApplication::applicationDirPath().toStdString());
+    folders_ = programFolders();
 
     // Documents name effects; the libraries are loaded before the command line's documents are
     // read so that their effect assignments are kept.
-    host_.load(paths_.extensions);
+    host_.load(folders_.extensions);
 
     bool opened = false;
     for (const std::string& file : line.files)
@@ -154,9 +154,9 @@ void EditorApplication::registerHandlers()
         a.setHandler(cmd::Recent1 + slot, [&d, slot] { d.openRecent(slot); });
     a.setHandler(cmd::Exit, [&w] { w.close(); });
 
-    a.setHandler(cmd::HelpIndex, [this] { showDocument(paths_.helpIndex); });
-    a.setHandler(cmd::Tutorial, [this] { showDocument(paths_.tutorial); });
-    a.setHandler(cmd::Keyboard, [this] { showDocument(paths_.keyboard); });
+    a.setHandler(cmd::HelpIndex, [this] { showDocument(folders_.helpIndex()); });
+    a.setHandler(cmd::Tutorial, [this] { showDocument(folders_.tutorial()); });
+    a.setHandler(cmd::Keyboard, [this] { showDocument(folders_.keyboard()); });
     a.setHandler(cmd::QuarvexWeb, [this] { openUrl(QUrl(kQuarvexHomePage)); });
     a.setHandler(cmd::ComponentsWeb, [this] { openUrl(QUrl(kComponentsPage)); });
     a.setHandler(cmd::About, [&w] {
@@ -213,13 +213,13 @@ void EditorApplication::runWelcome()
         documents_->openDocument(lastDocument_);
         break;
     case WelcomeChoice::Example:
-        documents_->openDocument(paths_.example);
+        documents_->openDocument(folders_.exampleDocument());
         break;
     case WelcomeChoice::Tutorial:
-        showDocument(paths_.tutorial);
+        showDocument(folders_.tutorial());
         break;
     case WelcomeChoice::Help:
-        showDocument(paths_.helpIndex);
+        showDocument(folders_.helpIndex());
         break;
     }
 }

@@ -4,9 +4,9 @@
 // the help documents.
 #include "app/editor/editor_command_line.h"
 #include "app/editor/editor_questions.h"
-#include "app/editor/program_paths.h"
 
 #include "engine/extension_host.h"
+#include "platform/program_folders.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
 
@@ -44,7 +44,7 @@ public:
     MainWindow& mainWindow() const { return *window_; }
     DocumentManager& documents() const { return *documents_; }
     CommandActions& actions() const { return *actions_; }
-    const ProgramPaths& paths() const { return paths_; }
+    const ProgramFolders& folders() const { return folders_; }
     ExtensionHost& extensions() { return host_; }
 
     // The welcome dialog and its choice.
@@ -63,7 +63,7 @@ private:
 
     Settings settings_;
     ExtensionHost host_;
-    ProgramPaths paths_;
+    ProgramFolders folders_;
     std::unique_ptr<UiPort> ui_;
     std::unique_ptr<EditorQuestions> questions_;
     std::unique_ptr<CommandActions> actions_;

@@ -338,7 +338,7 @@ void MainWindow::documentChanged(DocumentSession* session)
     const auto found = windows_.find(session);
     if (found != windows_.end()) {
         found->second->setWindowTitle(QString::fromStdString(session->displayName()) + "[*]");
-        found->second->setWindowModified(session->doc.modified);
+        found->second->setWindowModified(session->doc.modified());
         found->second->widget()->update();
     }
     updateTitle();
@@ -356,7 +356,7 @@ void MainWindow::updateTitle()
     setWindowTitle(
         QStringLiteral("%1 - %2[*]")
             .arg(QString::fromUtf8(kApplicationTitle), QString::fromStdString(active->displayName())));
-    setWindowModified(active->doc.modified);
+    setWindowModified(active->doc.modified());
 }
 
 void MainWindow::updateWindowMenu()

@@ -1,5 +1,15 @@
 #include "app/widgets/qt_ui_port.h"
 
+#include "app/widgets/colour_dialog.h"
+#include "app/widgets/filter_settings_dialog.h"
+#include "app/widgets/filter_values_dialog.h"
+#include "app/widgets/frame_border_dialog.h"
+#include "app/widgets/gif_import_dialog.h"
+#include "app/widgets/metafile_raster_dialog.h"
+#include "app/widgets/number_question_dialog.h"
+#include "app/widgets/rotation_dialog.h"
+#include "app/widgets/shadow_dialog.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -60,13 +70,11 @@ QtUiPort::QtUiPort(std::function<QWidget*()> parent, std::function<void()> befor
 
 MsgResult QtUiPort::messageBox(const Message& message)
 {
-    if (beforeModal_)
-        beforeModal_();
-    QWidget* owner = parent_ ? parent_() : nullptr;
+    QWidget* parentWidget = owner();
     const QString caption =
         QString::fromStdString(message.caption.empty() ? kApplicationTitle : message.caption);
     QMessageBox box(iconOf(message.icon), caption, QString::fromStdString(message.text),
-                    QMessageBox::NoButton, owner);
+                    QMessageBox::NoButton, parentWidget);
     const auto map = buttonsOf(message.buttons);
     for (const ButtonMap& b : map)
         box.addButton(b.button);
@@ -85,44 +93,59 @@ MsgResult QtUiPort::messageBox(const Message& message)
     return map.front().result;
 }
 
-std::optional<int> QtUiPort::askNumber(const NumberQuestion&)
+QWidget* QtUiPort::owner()
 {
-    return std::nullopt;
+    if (beforeModal_)
+        beforeModal_();
+    return parent_ ? parent_() : nullptr;
+}
+
+std::optional<int> QtUiPort::askNumber(const NumberQuestion& question)
+{
+    return NumberQuestionDialog::ask(owner(), question);
 }
 
 std::optional<MetafileRasterAnswer> QtUiPort::askMetafileRaster(const MetafileRasterQuestion& question)
 {
-    return MetafileRasterAnswer{question.width, question.height, question.rememberForAll};
+    return MetafileRasterDialog::ask(owner(), question);
 }
 
-std::optional<GifImportAnswer> QtUiPort::askGifImport(const GifImportQuestion&)
+std::optional<GifImportAnswer> QtUiPort::askGifImport(const GifImportQuestion& question)
 {
-    return GifImportAnswer{};
+    return GifImportDialog::ask(owner(), question);
 }
-std::optional<std::vector<int>> QtUiPort::askFilterValues(const FilterValuesQuestion&)
+
+std::optional<std::vector<int>> QtUiPort::askFilterValues(const FilterValuesQuestion& question)
 {
-    return std::nullopt;
+    return FilterValuesDialog::ask(owner(), question);
 }
-std::optional<FilterSettingsAnswer> QtUiPort::askFilterSettings(const FilterSettingsQuestion&)
+
+std::optional<FilterSettingsAnswer> QtUiPort::askFilterSettings(const FilterSettingsQuestion& question)
 {
-    return std::nullopt;
+    return FilterSettingsDialog::ask(owner(), question);
 }
-std::optional<ShadowAnswer> QtUiPort::askShadow(const ShadowQuestion&)
+
+std::optional<ShadowAnswer> QtUiPort::askShadow(const ShadowQuestion& question)
 {
-    return std::nullopt;
+    return ShadowDialog::ask(owner(), question);
 }
-std::optional<std::uint32_t> QtUiPort::askColour(const ColourQuestion&)
+
+std::optional<std::uint32_t> QtUiPort::askColour(const ColourQuestion& question)
 {
-    return std::nullopt;
+    return ColourDialog::ask(owner(), question);
 }
-std::optional<FrameBorderAnswer> QtUiPort::askFrameBorder(const FrameBorderQuestion&)
+
+std::optional<FrameBorderAnswer> QtUiPort::askFrameBorder(const FrameBorderQuestion& question)
 {
-    return std::nullopt;
+    return FrameBorderDialog::ask(owner(), question);
 }
-std::optional<RotationAnswer> QtUiPort::askRotation(const RotationQuestion&)
+
+std::optional<RotationAnswer> QtUiPort::askRotation(const RotationQuestion& question)
 {
-    return std::nullopt;
+    return RotationDialog::ask(owner(), question);
 }
+
+// The GIF save settings dialog arrives with the outputs; until then saving is cancelled.
 std::optional<GifSaveAnswer> QtUiPort::askGifSave(const GifSaveQuestion&)
 {
     return std::nullopt;

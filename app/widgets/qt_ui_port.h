@@ -1,8 +1,6 @@
 #pragma once
-// The core's prompts as Qt message boxes: the message's icon and buttons, the application title
-// as caption when the message names none. The typed questions get their dialogs with the
-// dialogs issue; until then they answer Cancel, except the two that opening a file asks (GIF
-// frames, metafile size), which take the answer the unchanged dialog would give.
+// The core's prompts as Qt dialogs: message boxes with the message's icon and buttons (the
+// application title as caption when the message names none), and each typed question its dialog.
 #include "platform/ui_port.h"
 
 #include <functional>
@@ -30,6 +28,9 @@ public:
     std::optional<GifSaveAnswer> askGifSave(const GifSaveQuestion& question) override;
 
 private:
+    // The owner of the next box, once the splash is out of the way.
+    QWidget* owner();
+
     std::function<QWidget*()> parent_;
     std::function<void()> beforeModal_;
 };

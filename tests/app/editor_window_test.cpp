@@ -89,7 +89,7 @@ TEST(EditorStart, WelcomeOnAnEmptyAndAFilledStore)
         ASSERT_EQ(e.app->documents().documents().size(), 1u) << "blank choice makes a new document";
         e.questions->queuePath(saved);
         e.trigger(cmd::Save);
-        EXPECT_FALSE(e.app->documents().documents()[0]->doc.modified);
+        EXPECT_FALSE(e.app->documents().documents()[0]->doc.modified());
     }
     {
         Editor e({}, WelcomeChoice::LastDocument);

@@ -1,5 +1,4 @@
 #include "app/editor/palette_model.h"
-#include "app/editor/program_paths.h"
 #include "app/editor/recent_files.h"
 #include "app/editor/welcome_model.h"
 
@@ -91,24 +90,6 @@ TEST(RecentFiles, RoundTripThroughTheStoreWithoutDuplicates)
     again.store(settings);
     EXPECT_EQ(settings.readString("Recent File List", "File3"), "/d/1.lwd");
     EXPECT_FALSE(settings.contains("Recent File List", "File4"));
-}
-
-TEST(ProgramPaths, BesideTheProgramElseUnderThePrefix)
-{
-    QTemporaryDir root;
-    namespace fs = std::filesystem;
-    const fs::path prefix = root.path().toStdString();
-    fs::create_directories(prefix / "bin" / "extensions");
-    fs::create_directories(prefix / "share" / "loopwright" / "docs");
-    fs::create_directories(prefix / "share" / "loopwright" / "examples");
-    const ProgramPaths paths = findProgramPaths((prefix / "bin").string());
-    EXPECT_EQ(paths.extensions, (prefix / "bin" / "extensions").string() + "/");
-    EXPECT_EQ(paths.helpIndex, (prefix / "share" / "loopwright" / "docs" / "index.htm").string());
-    EXPECT_EQ(paths.keyboard, (prefix / "share" / "loopwright" / "docs" / "keyboard.htm").string());
-    EXPECT_EQ(paths.example, (prefix / "share" / "loopwright" / "examples" / "fashion.lwd").string());
-    fs::create_directories(prefix / "bin" / "docs");
-    EXPECT_EQ(findProgramPaths((prefix / "bin").string()).tutorial,
-              (prefix / "bin" / "docs" / "tutorial.htm").string());
 }
 
 } // namespace
