@@ -43,6 +43,9 @@ int main(int argc, char** argv)
     lw::EditorApplication editor;
     if (const auto status = editor.start(line))
         return *status;
+    if (line.exitAfterFirstPaint)
+        QObject::connect(&editor.mainWindow(), &lw::MainWindow::framePainted, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
     if (!line.screenshot.empty())
         lw::scheduleScreenshot(editor.mainWindow(), QString::fromStdString(line.screenshot), 1500);
     return app.exec();

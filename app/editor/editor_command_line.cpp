@@ -33,6 +33,8 @@ EditorCommandLine parseEditorCommandLine(const std::vector<std::string>& argumen
             line.action = EditorCommandLine::Action::PrintTo;
             line.printer = arguments[++i];
             line.files.push_back(arguments[++i]);
+        } else if (arg == "--exit-after-first-paint") {
+            line.exitAfterFirstPaint = true;
         } else if (arg == "--screenshot") {
             if (!hasValue)
                 return fail("--screenshot needs a file name");
@@ -58,6 +60,7 @@ const char* editorUsageText()
            "  --print FILE               print FILE on the default printer\n"
            "  --print-to PRINTER FILE    print FILE on PRINTER\n"
            "  --screenshot PNG           save a picture of the screen once the main window shows, then quit\n"
+           "  --exit-after-first-paint   quit as soon as the first document's frame is on the screen\n"
            "  --version                  print the version\n"
            "  --help                     print this text\n";
 }

@@ -16,9 +16,9 @@ inline constexpr int kPaletteSide = 97; // the palette window is 97 × 97
 // The cell under a point of the palette window, or -1 outside the 64 cells.
 int paletteCellAt(int x, int y);
 
-// The current-colours picture (swatchSquares gives the two squares of a colour): the foreground swatch from x = 2 and the background swatch from
-// x = 35, both 2 pixels from the top, each 12 × 12 made of 4 × 4 squares of 3 × 3 pixels, light
-// in the top-left corner; the picture is 66 × 16 on the bar's face colour.
+// The current-colours picture (swatchSquares gives the two squares of a colour): the foreground swatch from x
+// = 2 and the background swatch from x = 35, both 2 pixels from the top, each 12 × 12 made of 4 × 4 squares
+// of 3 × 3 pixels, light in the top-left corner; the picture is 66 × 16 on the bar's face colour.
 QImage currentColoursImage(std::uint32_t foreground, std::uint32_t background, std::uint32_t face);
 
 } // namespace lw

@@ -47,9 +47,13 @@ QIcon brushIcon(int index)
     return QIcon(pixmap);
 }
 
+// The swatch shows its colour also while its command is unavailable.
 QIcon swatchIcon(const QImage& colours, int left)
 {
-    return QIcon(QPixmap::fromImage(colours.copy(left, 0, 33, 16)));
+    const QPixmap face = QPixmap::fromImage(colours.copy(left, 0, 33, 16));
+    QIcon icon(face);
+    icon.addPixmap(face, QIcon::Disabled);
+    return icon;
 }
 
 } // namespace
@@ -282,6 +286,8 @@ void MainWindow::showColours(std::uint32_t foreground, std::uint32_t background)
 void MainWindow::addDocumentWindow(DocumentSession* session)
 {
     auto* view = new CanvasView(*session);
+    connect(view, &CanvasView::changed, this, [this, session] { documentChanged(session); });
+    connect(view, &CanvasView::painted, this, &MainWindow::framePainted);
     QMdiSubWindow* window = mdi_->addSubWindow(view);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->installEventFilter(this);
@@ -299,6 +305,8 @@ void MainWindow::removeDocumentWindow(DocumentSession* session)
         return;
     QMdiSubWindow* window = found->second;
     windows_.erase(found);
+    if (auto* view = qobject_cast<CanvasView*>(window->widget()))
+        view->detach();
     mdi_->removeSubWindow(window);
     window->deleteLater();
     updateTitle();

@@ -71,6 +71,8 @@ public:
 Q_SIGNALS:
     void filesDropped(const QStringList& paths);
     void activeDocumentChanged(lw::DocumentSession* session);
+    // A document window has painted its frame.
+    void framePainted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -27,6 +27,7 @@ TEST(EditorCommandLine, ParsesEachForm)
         {{"--screenshot", "s.png", "a.lwd"}, Action::Run, {"a.lwd"}, "", "s.png"},
         {{"--", "--print"}, Action::Run, {"--print"}, "", ""},
         {{"-"}, Action::Run, {"-"}, "", ""},
+        {{"--exit-after-first-paint", "a.lwd"}, Action::Run, {"a.lwd"}, "", ""},
     };
     for (const LineCase& c : cases) {
         const lw::EditorCommandLine line = lw::parseEditorCommandLine(c.arguments);
