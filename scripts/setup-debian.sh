@@ -8,7 +8,7 @@ packages=(
   libgif-dev libemf2svg-dev libwmf-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35 fontconfig xvfb xauth
   imagemagick gifsicle ffmpeg
-  dpkg-dev desktop-file-utils shared-mime-info
+  dpkg-dev desktop-file-utils shared-mime-info appstream
 )
 missing=()
 for p in "${packages[@]}"; do

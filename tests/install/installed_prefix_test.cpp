@@ -134,6 +134,18 @@ TEST_F(InstalledPrefix, DesktopEntryTypesAndIcons)
     }
 }
 
+TEST_F(InstalledPrefix, SoftwareCentreEntry)
+{
+    const QString entry = prefix("share/metainfo/com.quarvex.loopwright.metainfo.xml");
+    const ProcessRun check = runProgram("appstreamcli", {"validate", "--no-net", entry});
+    EXPECT_EQ(check.exitCode, 0) << (check.out + check.err).toStdString();
+    const QByteArray text = contents(entry);
+    EXPECT_TRUE(text.contains("<release version=\"5.0.7\"")) << "the package's version";
+    // It names the desktop entry that was installed.
+    EXPECT_TRUE(text.contains("<launchable type=\"desktop-id\">loopwright.desktop</launchable>"));
+    EXPECT_TRUE(QFile::exists(prefix("share/applications/loopwright.desktop")));
+}
+
 // The Debian package holds the same tree under /usr and declares what the programs link.
 TEST(DebianPackage, ContentsAndDependencies)
 {
