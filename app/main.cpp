@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(lw::programIcon());
 
     lw::EditorApplication editor;
-    if (const auto status = editor.start(line))
+    if (const auto status = editor.start(line, {}))
         return *status;
     if (line.exitAfterFirstPaint)
         QObject::connect(&editor.mainWindow(), &lw::MainWindow::framePainted, &app, &QApplication::quit,

@@ -10,6 +10,7 @@
 #include "app/widgets/splash.h"
 
 #include "model/object_messages.h"
+#include "platform/desktop_integration.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +45,7 @@ EditorApplication::~EditorApplication()
         setObjectMessagePort(nullptr);
 }
 
-std::optional<int> EditorApplication::start(const EditorCommandLine& line, bool showSplash)
+std::optional<int> EditorApplication::start(const EditorCommandLine& line, StartOptions options)
 {
     // The display must show more than a palette of 256 colours.
     if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
@@ -61,7 +62,7 @@ std::optional<int> EditorApplication::start(const EditorCommandLine& line, bool 
         QDir::setCurrent(folder);
 
     window_ = std::make_unique<MainWindow>(*actions_);
-    if (showSplash) {
+    if (options.showSplash) {
         splash_ = new Splash;
         splash_->show();
     }
@@ -71,6 +72,9 @@ std::optional<int> EditorApplication::start(const EditorCommandLine& line, bool 
     window_->setRecentFiles(recent);
     connectDocuments();
     registerHandlers();
+    // The desktop learns the file types and the menu entry on every start; failures change nothing.
+    if (options.registerWithDesktop)
+        registerRunningProgramWithDesktop();
     folders_ = programFolders();
 
     // Documents name effects; the libraries are loaded before the command line's documents are

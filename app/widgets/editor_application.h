@@ -37,9 +37,14 @@ public:
                                std::unique_ptr<EditorQuestions> questions = nullptr);
     ~EditorApplication() override;
 
+    // What a run outside tests does besides the steps tests need.
+    struct StartOptions {
+        bool showSplash = true;
+        bool registerWithDesktop = true; // the user's file types, menu entry and icons
+    };
     // Runs the start-up steps in order. Returns the exit status when the program must end now,
-    // nothing when it runs on. `showSplash` is off for tests.
-    std::optional<int> start(const EditorCommandLine& line, bool showSplash = true);
+    // nothing when it runs on.
+    std::optional<int> start(const EditorCommandLine& line, StartOptions options);
 
     MainWindow& mainWindow() const { return *window_; }
     DocumentManager& documents() const { return *documents_; }

@@ -59,7 +59,7 @@ struct Editor {
         app = std::make_unique<EditorApplication>(std::move(scriptedUi), std::move(scriptedQuestions));
         EditorCommandLine line;
         line.files = std::move(files);
-        EXPECT_EQ(app->start(line, false), std::nullopt);
+        EXPECT_EQ(app->start(line, {.showSplash = false, .registerWithDesktop = false}), std::nullopt);
     }
     std::string path(const char* name) const { return folder.filePath(name).toStdString(); }
     MainWindow& window() const { return app->mainWindow(); }
@@ -116,6 +116,19 @@ TEST(EditorStart, WelcomeOnAnEmptyAndAFilledStore)
     EXPECT_TRUE(filled.choices()->button(3)->isEnabled());
     EXPECT_EQ(empty.choices()->buttons().size(), 7);
     EXPECT_TRUE(empty.choices()->button(0)->isChecked());
+}
+
+TEST(EditorStart, ACommandLineWithNothingToOpenEndsTheProgram)
+{
+    auto ui = std::make_unique<ScriptedUiPort>();
+    ScriptedUiPort& messages = *ui;
+    EditorApplication app(std::move(ui), std::make_unique<ScriptedEditorQuestions>());
+    EditorCommandLine line;
+    line.files = {"/nonexistent/a.lwd"};
+    EXPECT_EQ(app.start(line, {.showSplash = false, .registerWithDesktop = false}), 1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_NE(messages.messages()[0].text.find("/nonexistent/a.lwd"), std::string::npos);
+    EXPECT_FALSE(app.mainWindow().isVisible());
 }
 
 TEST(EditorWindow, MenusHoldEveryMenuCommandOnceAndBarsTheirButtons)
