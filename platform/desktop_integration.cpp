@@ -69,13 +69,20 @@ std::string quotedExecArgument(const std::string& path)
     }
     quoted += '"';
     // The Exec value is itself a string value of the entry, so backslashes are escaped once more,
-    // and a literal % is written %%.
+    // a literal % is written %%, and line breaks and tabs become escapes: a folder name with a
+    // line break must not start a new key of the entry.
     std::string value;
     for (char c : quoted) {
         if (c == '\\')
             value += "\\\\";
         else if (c == '%')
             value += "%%";
+        else if (c == '\n')
+            value += "\\n";
+        else if (c == '\r')
+            value += "\\r";
+        else if (c == '\t')
+            value += "\\t";
         else
             value += c;
     }

@@ -20,7 +20,7 @@ std::string mimePackageXml();
 std::string desktopEntry(const std::string& execCommand);
 
 // A path quoted for an Exec line: inside double quotes, with ", `, $ and \ escaped, then every
-// backslash doubled and every % doubled, as desktop entry values require.
+// backslash doubled, every % doubled and line breaks and tabs escaped, as entry values require.
 std::string quotedExecArgument(const std::string& path);
 
 struct DesktopRegistration {

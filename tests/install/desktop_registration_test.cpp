@@ -50,6 +50,7 @@ TEST(DesktopRegistration, ExecLineQuotesThePath)
         {"/home/a b/lw", R"("/home/a b/lw")"},
         {"/x/100%/lw", R"("/x/100%%/lw")"},
         {R"(/x/$d/"q`\lw)", R"("/x/\\$d/\\"q\\`\\\\lw")"},
+        {"/x/a\nExec=evil\t/lw", R"("/x/a\nExec=evil\t/lw")"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(lw::quotedExecArgument(c.path), c.exec) << c.path;
