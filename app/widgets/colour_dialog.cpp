@@ -198,6 +198,12 @@ void ColourDialog::refresh(Source source)
     if (source != Source::OpacityField)
         opacityField_->showValue(model_.opacity());
     hex_->setText(QString::fromStdString(model_.hexCaption()));
+    // The list names the colour only while it is still the one chosen there.
+    const auto names = model_.namedColours();
+    const int chosen = named_->currentIndex();
+    if (chosen >= 0 && (static_cast<std::size_t>(chosen) >= names.size() ||
+                        names[static_cast<std::size_t>(chosen)].value != model_.colour()))
+        named_->setCurrentIndex(-1);
     swatch_->setColours(model_.startColour(), model_.colour());
 
     const Hsv& hsv = model_.hsv();

@@ -99,6 +99,12 @@ TEST_F(DialogTest, ColourDialogControlsReachTheModel)
     auto* named = child<QComboBox>(dialog, "named");
     ASSERT_EQ(named->count(), 14);
     EXPECT_EQ(named->itemText(5), "Transparent");
+    named->setCurrentIndex(12);
+    Q_EMIT named->activated(12);
+    EXPECT_EQ(dialog.colour(), 0x00FF8000u); // "Orange"
+    EXPECT_EQ(child<ColourComponentField>(dialog, "greenField")->text(), "128");
+    child<QSlider>(dialog, "blueSlider")->setValue(1);
+    EXPECT_EQ(named->currentIndex(), -1); // no longer the named colour
     dialog.reject();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
