@@ -2,6 +2,8 @@
 
 #include "app/editor/document_session.h"
 
+#include "model/view_state.h"
+
 #include <QPainter>
 
 namespace lw {
@@ -52,13 +54,13 @@ void CanvasView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
     if (!session_)
         return;
-    const CRaster& image = session_->currentFrame().image;
+    // The frame paints itself in workspace pixels; the origin puts its canvas at imageRect().
+    const CFrame& frame = session_->currentFrame();
+    const LayerRect canvas = frame.canvasRectOrEmpty();
     const QRect target = imageRect();
-    painter.fillRect(target.translated(3, 3), QColor(0x80, 0x80, 0x80));
-    if (image.hasBlock())
-        painter.drawImage(target.topLeft(), image.toQImage());
-    else
-        painter.fillRect(target, Qt::white);
+    const ViewMapping mapping{&painter, 1, QPoint(canvas.left - target.left(), canvas.top - target.top())};
+    painter.translate(-mapping.origin);
+    frame.Paint(painter, mapping);
     Q_EMIT painted();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The document window's view: for now the current frame's finished image at zoom 1, centred on
+// The document window's view: for now the current frame as the frame paints itself at zoom 1, centred on
 // the colour of everything outside the canvas. The editing view with its tools replaces it.
 #include "model/document_observer.h"
 

@@ -1,5 +1,6 @@
 #include "app/widgets/editor_application.h"
 
+#include "app/editor/colour_rules.h"
 #include "app/editor/command_actions.h"
 #include "app/editor/document_manager.h"
 #include "app/widgets/about_box.h"
@@ -118,7 +119,11 @@ void EditorApplication::connectDocuments()
     connect(w->paletteWidget(), &PaletteWidget::colourChosen, w,
             [this](std::uint32_t colour, bool background) {
                 if (DocumentSession* session = active()) {
-                    (background ? session->view.background : session->view.foreground) = colour & 0x00FFFFFFu;
+                    // Palette colours are opaque.
+                    if (background)
+                        applyBackgroundColour(*session, colour & 0x00FFFFFFu);
+                    else
+                        applyForegroundColour(*session, colour & 0x00FFFFFFu);
                     window_->showColours(session->view.foreground, session->view.background);
                 }
             });

@@ -8,6 +8,8 @@
 #include "app/widgets/palette_widget.h"
 #include "app/widgets/welcome_dialog.h"
 
+#include "model/rect_object.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
@@ -258,6 +260,10 @@ TEST(EditorWindow, PaletteClicksSetTheViewColoursAndTheSwatches)
     Editor e({}, WelcomeChoice::Blank);
     DocumentSession* doc = e.window().activeDocument();
     ASSERT_NE(doc, nullptr);
+    auto rect = std::make_unique<CRectObject>();
+    rect->Resize({560, 590, 580, 600});
+    rect->selected = 1;
+    auto* selected = static_cast<CRectObject*>(doc->currentFrame().AppendObject(std::move(rect)));
     PaletteWidget* palette = e.window().paletteWidget();
     auto click = [palette](QPoint at, Qt::MouseButton button) {
         QMouseEvent press(QEvent::MouseButtonPress, at, palette->mapToGlobal(at), button, button,
@@ -269,6 +275,11 @@ TEST(EditorWindow, PaletteClicksSetTheViewColoursAndTheSwatches)
     click({96, 96}, Qt::LeftButton);                    // outside the cells: nothing
     EXPECT_EQ(doc->view.foreground, 0x00FF0000u);
     EXPECT_EQ(doc->view.background, 0x00C080FFu);
+    // The rectangle selected alone takes the right-clicked colour as fill, the left-clicked as line.
+    EXPECT_EQ(selected->style.fillColour, 0x00C080FFu);
+    EXPECT_EQ(selected->style.lineColour, 0x00FF0000u);
+    EXPECT_TRUE(doc->doc.modified());
+    EXPECT_TRUE(e.window().isWindowModified());
     const QImage fg = e.app->actions().action(cmd::ForegroundColour)->icon().pixmap(33, 16).toImage();
     const QImage bg = e.app->actions().action(cmd::BackgroundColour)->icon().pixmap(33, 16).toImage();
     EXPECT_EQ(fg.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
