@@ -65,7 +65,6 @@ Hsv rgbToHsv(Rgb rgb)
         hsv.hue = r - b + 300;
     if (b == 0)
         hsv.hue = g - r + 60;
-    hsv.hue = ((hsv.hue % 360) + 360) % 360;
     return hsv;
 }
 

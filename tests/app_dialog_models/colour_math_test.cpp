@@ -47,6 +47,25 @@ TEST(ColourMath, HsvToRgb)
         EXPECT_EQ(hsvToRgb(c.hsv), c.rgb) << c.hsv.hue << "," << c.hsv.saturation << "," << c.hsv.value;
 }
 
+TEST(ColourMath, ConversionsStayInRange)
+{
+    for (int r = 0; r <= 255; r += 5)
+        for (int g = 0; g <= 255; g += 5)
+            for (int b = 0; b <= 255; b += 5) {
+                const Hsv hsv = rgbToHsv({r, g, b});
+                ASSERT_TRUE(hsv.hue >= 0 && hsv.hue < 360 && hsv.saturation >= 0 && hsv.saturation <= 100 &&
+                            hsv.value >= 0 && hsv.value <= 100)
+                    << r << "," << g << "," << b;
+            }
+    for (int h = 0; h < 360; ++h)
+        for (int sv = 0; sv <= 100; sv += 10) {
+            const Rgb rgb = hsvToRgb({h, sv, 100 - sv});
+            ASSERT_TRUE(rgb.red >= 0 && rgb.red <= 255 && rgb.green >= 0 && rgb.green <= 255 &&
+                        rgb.blue >= 0 && rgb.blue <= 255)
+                << h << "," << sv;
+        }
+}
+
 TEST(ColourMath, OpacityBothWays)
 {
     const std::pair<int, int> fromTransparency[] = {{0, 100},  {1, 100}, {3, 99},
