@@ -41,7 +41,19 @@ ColourDialog::ColourDialog(std::uint32_t colour, const QString& caption, bool al
         return dialog.digits();
     };
 
-    // Left: the disk and the strip, the swatch below them.
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addLayout(buildPickers());
+    body->addLayout(buildControls());
+    addContent(body);
+    refresh();
+}
+
+ColourDialog::~ColourDialog() = default;
+
+// Left: the disk and the strip, the swatch below them.
+QLayout* ColourDialog::buildPickers()
+{
     disk_ = new PickerView(QSize(kDiskSize, kDiskSize), this);
     disk_->setObjectName(QStringLiteral("disk"));
     disk_->onPick = [this](QPoint p) {
@@ -72,8 +84,12 @@ ColourDialog::ColourDialog(std::uint32_t colour, const QString& caption, bool al
     left->addSpacing(12);
     left->addLayout(swatchColumn);
     left->addStretch();
+    return left;
+}
 
-    // Right: the sliders and fields, the named colours and the hexadecimal button.
+// Right: the sliders and fields, the named colours and the hexadecimal button.
+QLayout* ColourDialog::buildControls()
+{
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     const QString channelLabels[] = {tr("Красный:"), tr("Зелёный:"), tr("Синий:")};
@@ -139,16 +155,8 @@ ColourDialog::ColourDialog(std::uint32_t colour, const QString& caption, bool al
     right->addSpacing(8);
     right->addLayout(hexRow);
     right->addStretch();
-
-    auto* body = new QHBoxLayout;
-    body->setSpacing(16);
-    body->addLayout(left);
-    body->addLayout(right);
-    addContent(body);
-    refresh();
+    return right;
 }
-
-ColourDialog::~ColourDialog() = default;
 
 void ColourDialog::buildChannelRow(int row, ColourChannel channel)
 {

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QComboBox;
+class QLayout;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -48,6 +49,8 @@ protected:
 private:
     enum class Source { None, RedField, GreenField, BlueField, OpacityField };
 
+    QLayout* buildPickers();
+    QLayout* buildControls();
     void buildChannelRow(int row, ColourChannel channel);
     void enterHex();
     // Brings every control up to the model, leaving alone the field being typed into.
