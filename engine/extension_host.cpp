@@ -58,12 +58,6 @@ ExtensionHost::~ExtensionHost()
     unload();
 }
 
-ExtensionHost& ExtensionHost::instance()
-{
-    static ExtensionHost host;
-    return host;
-}
-
 int ExtensionHost::load(const std::string& folder)
 {
     std::vector<std::pair<std::string, std::string>> files; // file name, full path

@@ -71,9 +71,6 @@ public:
     ExtensionHost& operator=(const ExtensionHost&) = delete;
     ~ExtensionHost() override;
 
-    // The host the application loads at start-up and unloads at exit.
-    static ExtensionHost& instance();
-
     // Loads every "*.lwx" file of the folder, in file-name order (so which of two duplicate ids
     // wins does not depend on the file system). Files that do not load, or lack
     // LWXGetExtensions, are skipped silently (and released at once). A library that lists ids

@@ -1,7 +1,7 @@
 #include "model/layer_clipboard.h"
 
-#include "model/object_factory.h"
 #include "model/lwd/object_records.h"
+#include "model/object_factory.h"
 
 #include <memory>
 #include <vector>
@@ -28,13 +28,13 @@ LayerClipboardBlock CopySelectedToBlock(const CLayerList& list)
     return buildLayerClipboardBlock(records);
 }
 
-int PasteBlock(CLayerList& list, std::span<const std::uint8_t> block)
+int PasteBlock(CLayerList& list, std::span<const std::uint8_t> block, UiPort* messages)
 {
     std::vector<std::unique_ptr<CLayerObject>> objects;
     for (const auto record : layerClipboardRecords(block)) {
         if (objectRecordKind(record) == ObjectRecordKind::Clone)
             continue;
-        objects.push_back(ReadObjectRecord(record, kCurrentDocumentVersion));
+        objects.push_back(ReadObjectRecord(record, kCurrentDocumentVersion, messages));
     }
     for (auto& object : objects) {
         object->selected = 1;

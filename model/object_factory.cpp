@@ -9,7 +9,8 @@
 
 namespace lw {
 
-std::unique_ptr<CLayerObject> ReadObjectRecord(std::span<const std::uint8_t> record, int version)
+std::unique_ptr<CLayerObject> ReadObjectRecord(std::span<const std::uint8_t> record, int version,
+                                               UiPort* messages)
 {
     // Each record is decoded completely before an object exists, so a bad one leaves nothing.
     switch (objectRecordKind(record)) {
@@ -34,6 +35,7 @@ std::unique_ptr<CLayerObject> ReadObjectRecord(std::span<const std::uint8_t> rec
     case ObjectRecordKind::Text: {
         const TextRecord r = decodeTextRecord(record, version);
         auto object = std::make_unique<CTextObject>();
+        object->messagePort = messages;
         object->ReadRecord(r);
         return object;
     }
@@ -47,9 +49,10 @@ std::unique_ptr<CLayerObject> ReadObjectRecord(std::span<const std::uint8_t> rec
     return nullptr;
 }
 
-CLayerObject* ObjectFactory(std::span<const std::uint8_t> record, int version, CLayerList& list)
+CLayerObject* ObjectFactory(std::span<const std::uint8_t> record, int version, CLayerList& list,
+                            UiPort* messages)
 {
-    return list.AppendObject(ReadObjectRecord(record, version));
+    return list.AppendObject(ReadObjectRecord(record, version, messages));
 }
 
 } // namespace lw

@@ -1,6 +1,5 @@
 #include "model/text_object.h"
 
-#include "model/object_messages.h"
 #include "model/lwd/record_fields.h"
 
 #include <QPainter>
@@ -33,8 +32,8 @@ void CTextObject::Render()
 {
     TextRenderResult result = renderText(textStyle());
     if (!result.text) {
-        if (result.error)
-            showObjectMessage(*result.error);
+        if (result.error && messagePort)
+            messagePort->messageBox(*result.error);
         return;
     }
     metrics = result.text->metrics;
@@ -207,6 +206,7 @@ std::unique_ptr<CLayerObject> CTextObject::Duplicate() const
     copy->spareColour = spareColour;
     copy->reserved = reserved;
     copy->metrics = metrics;
+    copy->messagePort = messagePort;
     copy->Render();
     return copy;
 }

@@ -5,6 +5,7 @@
 #include "model/layer_object.h"
 #include "model/lwd/object_records.h"
 #include "model/text_rendering.h"
+#include "platform/ui_port.h"
 
 #include <array>
 #include <string>
@@ -27,7 +28,7 @@ public:
     std::unique_ptr<CLayerObject> Duplicate() const override;
 
     // Renders the text and takes the new size at the baseline position. When the bitmap cannot
-    // be made the message box is shown and the previous pixels stay.
+    // be made the message box goes to messagePort (if any) and the previous pixels stay.
     void Render();
     void ReadRecord(const TextRecord& record);
     bool IsMultiLine() const { return text.find('\n') != std::string::npos; }
@@ -45,6 +46,9 @@ public:
     std::uint32_t spareColour = 0xFF000000u;
     std::array<std::int32_t, 3> reserved{};
     TextMetrics metrics;
+    // Where a label that cannot be rendered is reported: the prompts of whoever made the label
+    // (the document reader, the clipboard, the text tool); copies keep it. None drops the message.
+    UiPort* messagePort = nullptr;
 
 private:
     TextStyle textStyle() const;

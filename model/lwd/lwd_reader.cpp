@@ -149,7 +149,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
                 throw ArchiveError(ArchiveError::Kind::EndOfFile);
             const std::vector<std::uint8_t> record = in.readBytes(length);
             budget.spend(recordPixels(record));
-            CLayerObject* object = ObjectFactory(record, *version, *frame);
+            CLayerObject* object = ObjectFactory(record, *version, *frame, &ui);
             const bool introCleared = ClearIfUnknown(object->introEffect, catalog);
             const bool outroCleared = ClearIfUnknown(object->outroEffect, catalog);
             cleared = cleared || introCleared || outroCleared;

@@ -292,8 +292,33 @@ TEST(ObjectFactory, UnrenderableLabelLoadsEmptyWithMatchingImages)
     r.font.height = kMaxFontHeight;
     r.antialiased = 1;
     r.text = "WWWWWWWWWWWW";
-    const auto object = ReadObjectRecord(encodeRecord(r), 6);
+    ScriptedUiPort ui;
+    const auto object = ReadObjectRecord(encodeRecord(r), 6, &ui);
+    EXPECT_EQ(ui.messages().size(), 1u) << "the reader's prompts hear why the label is empty";
+    // Copies report to the same place.
+    const auto copy = object->Duplicate();
+    EXPECT_EQ(ui.messages().size(), 2u);
     EXPECT_EQ(object->ownImage.width(), object->width());
     EXPECT_EQ(object->ownImage.height(), object->height());
     EXPECT_LE(object->width(), kWorkspaceSize);
+}
+
+TEST(LayerClipboard, PastedLabelsReportToTheirOwnPrompts)
+{
+    // Two programs (or two tests) side by side: each hears only about its own labels.
+    TextRecord r;
+    r.common.rect = {0, 0, 3000, 40};
+    r.font = LogFont::documentDefault();
+    r.font.height = kMaxFontHeight;
+    r.antialiased = 1;
+    r.text = "WWWWWWWWWWWW";
+    const LayerClipboardBlock block = buildLayerClipboardBlock({encodeRecord(r)});
+    ScriptedUiPort first, second;
+    CLayerList a, b, silent;
+    ASSERT_EQ(PasteBlock(a, block, &first), 1);
+    ASSERT_EQ(PasteBlock(b, block, &second), 1);
+    ASSERT_EQ(PasteBlock(b, block, &second), 1);
+    ASSERT_EQ(PasteBlock(silent, block), 1);
+    EXPECT_EQ(first.messages().size(), 1u);
+    EXPECT_EQ(second.messages().size(), 2u);
 }

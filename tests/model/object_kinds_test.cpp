@@ -2,7 +2,6 @@
 #include "model/clone_object.h"
 #include "model/ellipse_object.h"
 #include "model/layer_list.h"
-#include "model/object_messages.h"
 #include "model/rect_object.h"
 #include "model/text_object.h"
 #include "support/raster_builders.h"
@@ -183,15 +182,14 @@ TEST(TextObject, HandleSetsDependOnTheLineCount)
 TEST(TextObject, RenderingFailureShowsTheBoxAndKeepsThePixels)
 {
     ScriptedUiPort ui;
-    setObjectMessagePort(&ui);
     auto t = label("Big", 300, 500);
+    t->messagePort = &ui;
     const LayerRect before = t->rect;
     const auto pixels = lwtest::topDownPixels(t->ownImage);
     t->font.height = 2400;
     t->antialiased = 1;
     t->text = "WWWWWWWWWW";
     t->Render();
-    setObjectMessagePort(nullptr);
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text.rfind("Не удалось записать bitmap (", 0), 0u);
     EXPECT_EQ(t->rect, before);

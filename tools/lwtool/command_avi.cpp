@@ -2,8 +2,8 @@
 #include "tools/lwtool/commands.h"
 #include "tools/lwtool/loaded_document.h"
 
-#include "output/avi_export.h"
 #include "engine/animation_compiler.h"
+#include "output/avi_export.h"
 
 #include <cstdio>
 
@@ -19,7 +19,7 @@ int runAvi(const Options& options, ConsoleUiPort& ui)
     auto input = loadInput(options, ui);
     lw::CAnimation& animation = input->doc.animation;
     progress(options, "compiling the animation");
-    const lw::AnimationCompiler compiler(input->host);
+    const lw::AnimationCompiler compiler(input->context.extensions);
     compiler.compile(animation);
     const lw::FrameSequence sequence = compiler.buildSequence(animation);
     const std::string path = lw::withAviExtension(options.output);

@@ -81,7 +81,8 @@ QJsonObject documentJson(const LoadedDocument& input)
                 {"kind", kindName(o->type)},
                 {"rect", QJsonArray{o->rect.left - a.canvasRect.left, o->rect.top - a.canvasRect.top,
                                     o->rect.right - a.canvasRect.left, o->rect.bottom - a.canvasRect.top}},
-                {"effects", effectsJson(input.host, o->introEffect, o->outroEffect, o->animationEffect)}};
+                {"effects",
+                 effectsJson(input.context.extensions, o->introEffect, o->outroEffect, o->animationEffect)}};
             layers.append(layer);
         }
         QJsonObject frame{
@@ -91,7 +92,8 @@ QJsonObject documentJson(const LoadedDocument& input)
             {"background", hexColour(lw::rasterColourFromFrameColour(f->backgroundColour))},
             {"border", QJsonObject{{"width", f->borderWidth},
                                    {"colour", hexColour(lw::rasterColourFromFrameColour(f->borderColour))}}},
-            {"effects", effectsJson(input.host, f->introEffect, f->outroEffect, f->animationEffect)},
+            {"effects",
+             effectsJson(input.context.extensions, f->introEffect, f->outroEffect, f->animationEffect)},
             {"layers", layers}};
         if (f->backgroundFrame)
             frame["backgroundFrame"] = a.IndexOfFrame(f->backgroundFrame) + 1;
@@ -132,11 +134,14 @@ int runInfo(const Options& options, ConsoleUiPort& ui)
         if (f->backgroundFrame)
             std::printf(", backdrop frame %d", a.IndexOfFrame(f->backgroundFrame) + 1);
         std::printf("%s\n",
-                    effectsText(input->host, f->introEffect, f->outroEffect, f->animationEffect).c_str());
+                    effectsText(input->context.extensions, f->introEffect, f->outroEffect, f->animationEffect)
+                        .c_str());
         for (const lw::CLayerObject* o = f->head.get(); o; o = o->next.get())
-            std::printf("  %-9s (%d, %d) %d x %d%s\n", kindName(o->type), o->rect.left - a.canvasRect.left,
-                        o->rect.top - a.canvasRect.top, o->width(), o->height(),
-                        effectsText(input->host, o->introEffect, o->outroEffect, o->animationEffect).c_str());
+            std::printf(
+                "  %-9s (%d, %d) %d x %d%s\n", kindName(o->type), o->rect.left - a.canvasRect.left,
+                o->rect.top - a.canvasRect.top, o->width(), o->height(),
+                effectsText(input->context.extensions, o->introEffect, o->outroEffect, o->animationEffect)
+                    .c_str());
     }
     return kExitOk;
 }

@@ -2,8 +2,8 @@
 #include "tools/lwtool/commands.h"
 #include "tools/lwtool/loaded_document.h"
 
-#include "output/gif_export.h"
 #include "engine/animation_compiler.h"
+#include "output/gif_export.h"
 #include "platform/errors.h"
 
 #include <cstdio>
@@ -18,7 +18,7 @@ int runRender(const Options& options, ConsoleUiPort& ui)
     const lw::CFrame* start = options.fromFrame ? &frameNumber(animation, *options.fromFrame) : nullptr;
 
     progress(options, "compiling the animation");
-    const lw::AnimationCompiler compiler(input->host);
+    const lw::AnimationCompiler compiler(input->context.extensions);
     compiler.compile(animation);
     const lw::FrameSequence sequence = compiler.buildSequence(animation, single, start);
     if (sequence.empty())

@@ -3,7 +3,6 @@
 #include "tools/lwtool/commands.h"
 
 #include "model/document_file.h"
-#include "model/object_messages.h"
 #include "platform/errors.h"
 
 #include <cstdio>
@@ -26,17 +25,16 @@ std::unique_ptr<LoadedDocument> loadInput(const Options& options, ConsoleUiPort&
     if (std::filesystem::is_directory(options.input, ec))
         throw ToolError{kExitBadInput, options.input + ": is a folder"};
 
-    // Layer objects report rendering trouble (a label too large to draw) through lwtool too.
-    lw::setObjectMessagePort(&ui);
-    auto loaded = std::make_unique<LoadedDocument>();
+    // Labels report rendering trouble (one too large to draw) through lwtool's prompts too.
+    auto loaded = std::make_unique<LoadedDocument>(ui);
     const std::string folder = extensionsFolder(options);
     if (!options.extensionsDir.empty() && !std::filesystem::is_directory(folder, ec))
         throw ToolError{kExitBadInput, folder + ": no such extensions folder"};
-    loaded->host.load(folder);
+    loaded->context.extensions.load(folder);
 
     progress(options, "reading " + options.input);
     try {
-        lw::LoadDocument(loaded->doc, options.input, loaded->host, ui);
+        lw::LoadDocument(loaded->doc, options.input, loaded->context.extensions, loaded->context.ui);
         lw::afterOpenDocument(loaded->doc, options.input);
         lw::setDocumentTitle(loaded->doc, std::filesystem::path(options.input).filename().string());
         lw::CompletePendingImport(loaded->doc, ui);

@@ -4,8 +4,8 @@
 #include "tools/lwtool/command_line.h"
 #include "tools/lwtool/console_ui_port.h"
 
+#include "engine/application_context.h"
 #include "model/document.h"
-#include "engine/extension_host.h"
 
 #include <memory>
 #include <string>
@@ -13,7 +13,8 @@
 namespace lwtool {
 
 struct LoadedDocument {
-    lw::ExtensionHost host;
+    explicit LoadedDocument(lw::UiPort& ui) : context(ui) {}
+    lw::ApplicationContext context;
     lw::CLWDoc doc;
 };
 
