@@ -10,7 +10,6 @@
 #include "app/widgets/qt_ui_port.h"
 #include "app/widgets/splash.h"
 
-#include "model/object_messages.h"
 #include "platform/desktop_integration.h"
 
 #include <QAction>
@@ -32,7 +31,6 @@ EditorApplication::EditorApplication(std::unique_ptr<UiPort> ui, std::unique_ptr
         ui_ = std::make_unique<QtUiPort>(parent, beforeModal);
     if (!questions_)
         questions_ = std::make_unique<QtEditorQuestions>(parent, beforeModal);
-    setObjectMessagePort(ui_.get());
     actions_ = std::make_unique<CommandActions>();
 }
 
@@ -42,8 +40,6 @@ EditorApplication::~EditorApplication()
     // The window shows the documents' sessions: it goes first.
     window_.reset();
     documents_.reset();
-    if (objectMessagePort() == ui_.get())
-        setObjectMessagePort(nullptr);
 }
 
 std::optional<int> EditorApplication::start(const EditorCommandLine& line, StartOptions options)
