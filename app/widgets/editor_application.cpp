@@ -31,6 +31,7 @@ EditorApplication::EditorApplication(std::unique_ptr<UiPort> ui, std::unique_ptr
         ui_ = std::make_unique<QtUiPort>(parent, beforeModal);
     if (!questions_)
         questions_ = std::make_unique<QtEditorQuestions>(parent, beforeModal);
+    context_ = std::make_unique<ApplicationContext>(*ui_);
     actions_ = std::make_unique<CommandActions>();
 }
 
@@ -63,7 +64,7 @@ std::optional<int> EditorApplication::start(const EditorCommandLine& line, Start
         splash_ = new Splash;
         splash_->show();
     }
-    documents_ = std::make_unique<DocumentManager>(settings_, host_, *ui_, *questions_);
+    documents_ = std::make_unique<DocumentManager>(settings_, context_->extensions, *ui_, *questions_);
     const auto& recent = documents_->recentFiles().paths();
     lastDocument_ = recent.empty() ? std::string() : recent.front();
     window_->setRecentFiles(recent);
@@ -76,7 +77,7 @@ std::optional<int> EditorApplication::start(const EditorCommandLine& line, Start
 
     // Documents name effects; the libraries are loaded before the command line's documents are
     // read so that their effect assignments are kept.
-    host_.load(folders_.extensions);
+    context_->extensions.load(folders_.extensions);
 
     bool opened = false;
     for (const std::string& file : line.files)
@@ -262,7 +263,7 @@ void EditorApplication::shutDown()
     shutDown_ = true;
     const std::string folder = QDir::currentPath().toStdString();
     settings_.writeString("Current", "Directory", folder.size() <= 1024 ? folder : std::string());
-    host_.unload();
+    context_->extensions.unload();
     settings_.sync();
 }
 

@@ -5,7 +5,7 @@
 #include "app/editor/editor_command_line.h"
 #include "app/editor/editor_questions.h"
 
-#include "engine/extension_host.h"
+#include "engine/application_context.h"
 #include "platform/program_folders.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
@@ -50,7 +50,7 @@ public:
     DocumentManager& documents() const { return *documents_; }
     CommandActions& actions() const { return *actions_; }
     const ProgramFolders& folders() const { return folders_; }
-    ExtensionHost& extensions() { return host_; }
+    ApplicationContext& context() { return *context_; }
 
     // The welcome dialog and its choice.
     void runWelcome();
@@ -67,10 +67,10 @@ private:
     DocumentSession* active() const;
 
     Settings settings_;
-    ExtensionHost host_;
     ProgramFolders folders_;
     std::unique_ptr<UiPort> ui_;
     std::unique_ptr<EditorQuestions> questions_;
+    std::unique_ptr<ApplicationContext> context_; // the prompts and the effect libraries
     std::unique_ptr<CommandActions> actions_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<DocumentManager> documents_;
