@@ -1,17 +1,9 @@
 #pragma once
 // One open document with what its window shows: the current frame and the view's settings.
+#include "app/editor/view_settings.h"
 #include "model/document.h"
 
-#include <cstdint>
-
 namespace lw {
-
-struct ViewSettings {
-    int tool = 32774; // select/resize
-    std::uint32_t foreground = 0x00000000;
-    std::uint32_t background = 0x00FFFFFF;
-    int zoom = 1;
-};
 
 class DocumentSession {
 public:

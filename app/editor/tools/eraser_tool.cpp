@@ -1,0 +1,62 @@
+// Eraser: squares of full transparency along the drag on a bitmap layer; Shift flood-fills the
+// layer from the point with transparency instead.
+#include "app/editor/eraser.h"
+#include "app/editor/tools/bitmap_layer_question.h"
+#include "app/editor/tools/tool_list.h"
+#include "model/bitmap_object.h"
+
+namespace lw {
+
+namespace {
+
+class EraserTool : public Tool {
+public:
+    void activate(EditingView& view) override { view.deselectAll(); }
+
+    void press(EditingView& view, const PointerEvent& event) override
+    {
+        auto* bitmap = static_cast<CBitmapObject*>(bitmapLayerAt(view, view.pressPoint));
+        if (!bitmap)
+            return;
+        const QPoint p = view.pressPoint;
+        const std::uint32_t background = view.settings().background;
+        if (event.shift) {
+            view.editLayer(*bitmap, [&] { bitmap->FillAt(p.x(), p.y(), erasedColour(background)); });
+            return;
+        }
+        large_ = event.ctrl;
+        const int half = eraserHalfSize(view.geometry().zoom, large_);
+        view.editLayer(*bitmap, [&] { eraseSquare(*bitmap, p.x(), p.y(), half, background); });
+        view.drag = DragState::Erase;
+        view.dragLayer = bitmap;
+    }
+
+    void move(EditingView& view, QPoint point, const PointerEvent& event) override
+    {
+        auto* bitmap = static_cast<CBitmapObject*>(view.dragLayer);
+        large_ = event.ctrl;
+        const int half = eraserHalfSize(view.geometry().zoom, large_);
+        const QPoint from = view.lastPoint;
+        const std::uint32_t background = view.settings().background;
+        view.continueEdit(*bitmap, [&] {
+            eraseAlong(*bitmap, from.x(), from.y(), point.x(), point.y(), half, background);
+        });
+    }
+
+    ToolCursor cursor(const EditingView&) const override
+    {
+        return large_ ? ToolCursor::EraserLarge : ToolCursor::EraserSmall;
+    }
+
+private:
+    bool large_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Tool> makeEraserTool()
+{
+    return std::make_unique<EraserTool>();
+}
+
+} // namespace lw
