@@ -1,7 +1,7 @@
 # Two entry points for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds, and starts the main program
 #   make test  installs what is missing, builds, and runs every test (also under ASan/UBSan)
-.PHONY: setup configure build run test test-asan bench deb format clean
+.PHONY: setup configure build run test test-asan bench deb fuzz format clean
 
 setup:
 	./scripts/setup-debian.sh
@@ -30,8 +30,15 @@ bench: build
 deb: build
 	cd build && cpack -G DEB
 
+# Every fuzz target for FUZZ_SECONDS (default 600) each, one after another.
+fuzz:
+	./scripts/setup-debian.sh --fuzz
+	cmake --preset fuzz > /dev/null
+	cmake --build --preset fuzz
+	./scripts/run-fuzz.sh
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12, skipping what is there.
+# Installs what building, running and testing need on Debian 12, skipping what is there;
+# with --fuzz also what the fuzz build needs.
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
@@ -10,6 +11,10 @@ packages=(
   imagemagick gifsicle ffmpeg
   dpkg-dev desktop-file-utils shared-mime-info appstream
 )
+# The fuzz build (make fuzz) also needs clang and its libFuzzer runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
