@@ -32,8 +32,10 @@ int CRaster::LoadPackedDib(std::span<const std::uint8_t> block)
     const BitmapInfoHeader h = BitmapInfoHeader::fromBytes(block);
     const int w = h.biWidth;
     const int ht = h.biHeight;
-    // Top-down DIBs and negative widths are not read; the raster stays as it was.
-    if (w < 0 || ht < 0)
+    // Top-down DIBs and negative widths are not read; the raster stays as it was. Neither is a
+    // zero side: zero-wide rows take no bytes, so a huge height would pass every size check
+    // and loop for nothing.
+    if (w <= 0 || ht <= 0)
         return 0;
     const std::int64_t count = static_cast<std::int64_t>(w) * ht;
     if (count > kMaxRasterPixels)

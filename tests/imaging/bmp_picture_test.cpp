@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace lw;
 using namespace lwtest;
 
@@ -95,6 +97,14 @@ TEST(BmpImport, BrokenPicturesAndMissingFiles)
     writeBytes(path, bmpFile(packedDib(4, 4, 8, 0, 200, Bytes(16, 0))));
     EXPECT_FALSE(ImportBmp(path, ui));
     expectOneMessage(ui, kBmpDamaged, "Error loading BMP file");
+
+    // No pixels at all, however many rows it claims.
+    for (const auto& [w, h] : {std::pair{0, 0x7FFFFFFF}, std::pair{0, 3}, std::pair{3, 0}}) {
+        ScriptedUiPort empty;
+        writeBytes(path, bmpFile(packedDib(w, h, 24, 0, 0, {})));
+        EXPECT_FALSE(ImportBmp(path, empty)) << w << " x " << h;
+        expectOneMessage(empty, kBmpDamaged, "Error loading BMP file");
+    }
 }
 
 TEST(BmpImport, TruncatedBitsReadAsZerosUpToTheStatedSize)

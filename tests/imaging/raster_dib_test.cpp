@@ -96,6 +96,10 @@ TEST(LoadPackedDib, HostileBlocksFailCleanlyAndLeaveTheRaster)
     expectRefused(std::vector<std::uint8_t>(39, 0), "short header");
     expectRefused(packedDib(2, -2, 24, 0, 0, std::vector<std::uint8_t>(16, 0)), "top-down DIB");
     expectRefused(packedDib(-2, 2, 24, 0, 0, std::vector<std::uint8_t>(16, 0)), "negative width");
+    // Zero-wide rows take no bytes: the bare 40-byte header with a huge height must not load.
+    expectRefused(packedDib(0, 0x7FFFFFFF, 24, 0, 0, {}), "zero width, huge height");
+    expectRefused(packedDib(0, 1, 32, 0, 0, {}), "zero width");
+    expectRefused(packedDib(5, 0, 24, 0, 0, {}), "zero height");
     expectRefused(packedDib(4, 4, 24, 0, 0, std::vector<std::uint8_t>(47, 0)), "bits cut short");
     expectRefused(packedDib(1, 1, 7, 0, 0, std::vector<std::uint8_t>(64, 0)), "unknown bit count");
     expectRefused(packedDib(1, 1, 8, 1, 0, std::vector<std::uint8_t>(2048, 0)), "RLE compression");
