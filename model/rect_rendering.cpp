@@ -25,8 +25,11 @@ bool rectPixelIsLine(const RectStyle& s, int width, int height, int x, int y)
     switch (s.style) {
     case kRectSolid:
         return true;
-    case kRectFrame:
-        return x < s.lineWidth || x >= width - s.lineWidth || y < s.lineWidth || y >= height - s.lineWidth;
+    case kRectFrame: {
+        // In 64 bits: a style made in memory may hold any width without overflowing here.
+        const std::int64_t line = s.lineWidth;
+        return x < line || x >= width - line || y < line || y >= height - line;
+    }
     case kRectHorizontal:
         return inStripe(s.lineWidth, s.gapWidth, y);
     case kRectVertical:

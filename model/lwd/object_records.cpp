@@ -208,6 +208,9 @@ RectRecord decodeRectRecord(std::span<const std::uint8_t> record, int version)
     r.lineWidth = v.i32(32);
     r.gapWidth = v.i32(36);
     r.style = v.i32(40);
+    if (r.lineWidth < 0 || r.lineWidth > kMaxRectLineWidth || r.gapWidth < 0 ||
+        r.gapWidth > kMaxRectLineWidth)
+        badRecord("rectangle line or gap width out of range");
     readEffects(v, version, 44, 68, v.size(), r.common);
     if (version >= 6)
         r.reserved = {v.i32(80), v.i32(84)};

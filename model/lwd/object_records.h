@@ -98,6 +98,9 @@ inline constexpr int kMaxOutlineWidth = 10;
 inline constexpr int kMaxFontHeight = 2 * kWorkspaceSize;
 inline constexpr double kMaxWidthScale = 64.0;
 inline constexpr double kMaxLetterSpacing = kWorkspaceSize;
+// A rectangle's band and stripe widths: no wider than the widest object (a wider band looks
+// the same), never negative.
+inline constexpr std::int32_t kMaxRectLineWidth = kMaxObjectSide;
 
 // The kind named by the record's tag; ArchiveError (format) for a short record or another tag.
 ObjectRecordKind objectRecordKind(std::span<const std::uint8_t> record);

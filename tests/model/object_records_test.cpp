@@ -371,6 +371,38 @@ TEST(HostileObjectRecords, TextValuesThatWouldBlowUpTheBitmap)
     check([](TextRecord& r) { r.positionY = std::numeric_limits<std::int32_t>::min(); }, "position");
 }
 
+TEST(HostileObjectRecords, RectangleLineAndGapWidthsAreBounded)
+{
+    struct Case {
+        std::int32_t lineWidth, gapWidth;
+        bool readable;
+    };
+    const Case cases[] = {
+        {0, 0, true},
+        {32, 1, true},
+        {kMaxRectLineWidth, kMaxRectLineWidth, true},
+        {kMaxRectLineWidth + 1, 1, false},
+        {1, kMaxRectLineWidth + 1, false},
+        {-1, 1, false},
+        {1, -1, false},
+        {std::numeric_limits<std::int32_t>::min(), 1, false},
+        {std::numeric_limits<std::int32_t>::max(), 1, false},
+    };
+    for (const Case& c : cases)
+        for (const std::int32_t style : {0, 1, 2, 3}) {
+            SCOPED_TRACE(::testing::Message() << c.lineWidth << " / " << c.gapWidth << " style " << style);
+            RectRecord r = sampleRect();
+            r.lineWidth = c.lineWidth;
+            r.gapWidth = c.gapWidth;
+            r.style = style;
+            const auto bytes = encodeRecord(r);
+            if (c.readable)
+                EXPECT_EQ(encodeRecord(decodeRectRecord(bytes, 6)), bytes);
+            else
+                expectBadFormat(bytes, decodeRectRecord, "line width");
+        }
+}
+
 TEST(HostileObjectRecords, BitmapPixelsMustBeFullyPresent)
 {
     auto b = encodeRecord(sampleBitmap());

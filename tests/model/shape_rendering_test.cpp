@@ -3,6 +3,7 @@
 #include "support/raster_builders.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace lw;
 
@@ -56,6 +57,25 @@ TEST(RectRendering, ZeroStripePeriodShowsOnlyTheFill)
     renderRectangle(image, RectStyle{7, 9, 0, 0, kRectHorizontal});
     for (std::uint32_t p : image.pixels())
         EXPECT_EQ(p, 7u);
+}
+
+TEST(RectRendering, FrameBandOfAnyWidthFollowsTheExactRule)
+{
+    // Widths at the ends of the 32-bit range: no band at all, or nothing but band.
+    struct Case {
+        std::int32_t lineWidth;
+        int linePixels; // of a 4 x 3 rectangle
+    };
+    for (const Case c : {Case{std::numeric_limits<std::int32_t>::min(), 0}, Case{-1, 0}, Case{0, 0},
+                         Case{1, 10}, Case{2, 12}, Case{std::numeric_limits<std::int32_t>::max(), 12}}) {
+        SCOPED_TRACE(c.lineWidth);
+        CRaster image(4, 3);
+        renderRectangle(image, RectStyle{7, 9, c.lineWidth, 1, kRectFrame});
+        int line = 0;
+        for (std::uint32_t p : image.pixels())
+            line += p == 9u;
+        EXPECT_EQ(line, c.linePixels);
+    }
 }
 
 TEST(RectRendering, BucketRecoloursThePartUnderThePoint)
