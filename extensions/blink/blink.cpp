@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #if LWX_HAS_WIDGETS
+#include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 #endif
@@ -52,6 +53,9 @@ LWX_EXPORT int32_t LWXPrepare(int32_t, LWXEffectContext* ctx, int32_t frameIndex
 LWX_EXPORT int32_t LWXAdvanced(int32_t, int32_t*, void* parentWidget)
 {
 #if LWX_HAS_WIDGETS
+    // A headless host has no widgets application; a message box would abort it.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return 0;
     try {
         QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Advanced Hit"), QMessageBox::Ok,
                         static_cast<QWidget*>(parentWidget));
@@ -59,8 +63,9 @@ LWX_EXPORT int32_t LWXAdvanced(int32_t, int32_t*, void* parentWidget)
     } catch (...) {
         return 0;
     }
+    return 1;
 #else
     (void)parentWidget;
+    return 0;
 #endif
-    return 1;
 }

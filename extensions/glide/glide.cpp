@@ -117,7 +117,7 @@ LWX_EXPORT int32_t LWXPrepare(int32_t id, LWXEffectContext* ctx, int32_t frameIn
 
 LWX_EXPORT int32_t LWXAdvanced(int32_t, int32_t* param, void* parentWidget)
 {
-    if (!param)
+    if (!param || !lw::glide::canShowDialog())
         return 0;
     try {
         lw::glide::editDelta(*param, parentWidget);

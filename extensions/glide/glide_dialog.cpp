@@ -3,6 +3,7 @@
 #include "glide_param.h"
 
 #if LWX_HAS_WIDGETS
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -13,6 +14,11 @@
 namespace lw::glide {
 
 #if LWX_HAS_WIDGETS
+bool canShowDialog()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
 namespace {
 
 QSpinBox* deltaField(QWidget* parent, const char* objectName, int32_t value)
@@ -51,6 +57,11 @@ bool editDelta(int32_t& param, void* parent)
     return true;
 }
 #else
+bool canShowDialog()
+{
+    return false;
+}
+
 bool editDelta(int32_t&, void*)
 {
     return false;

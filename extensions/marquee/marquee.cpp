@@ -96,7 +96,7 @@ LWX_EXPORT int32_t LWXDoRender(int32_t, LWXEffectContext* ctx, int32_t frameInde
 
 LWX_EXPORT int32_t LWXAdvanced(int32_t, int32_t* param, void* parentWidget)
 {
-    if (!param)
+    if (!param || !lw::marquee::canShowDialog())
         return 0;
     try {
         lw::marquee::editDirection(*param, parentWidget);

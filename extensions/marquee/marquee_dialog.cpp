@@ -3,6 +3,7 @@
 #include "marquee_param.h"
 
 #if LWX_HAS_WIDGETS
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,6 +15,11 @@
 namespace lw::marquee {
 
 #if LWX_HAS_WIDGETS
+bool canShowDialog()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
 bool editDirection(int32_t& param, void* parent)
 {
     QDialog dialog(static_cast<QWidget*>(parent));
@@ -44,6 +50,11 @@ bool editDirection(int32_t& param, void* parent)
     return true;
 }
 #else
+bool canShowDialog()
+{
+    return false;
+}
+
 bool editDirection(int32_t&, void*)
 {
     return false;

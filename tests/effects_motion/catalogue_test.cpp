@@ -215,4 +215,26 @@ TEST(DoNothingRender, FlyAndStretchLeaveTheTargetUntouched)
     }
 }
 
+// Without a widgets application (this program runs Qt GUI only, as lwtool and the fuzz
+// targets do), every library that has settings returns 0 and leaves param alone instead of
+// letting Qt abort the process on its first widget.
+TEST(AdvancedSettings, EveryLibraryChecksForAWidgetsApplication)
+{
+    const lw::ExtensionHost& host =
+        lwtest::hostWithLibraries({"glide", "marquee", "blink", "flash", "blow", "laser"});
+    struct Case {
+        std::int32_t id;
+        const char* library;
+    };
+    for (const Case c : {Case{164, "glide"}, Case{166, "glide"}, Case{201, "marquee"}, Case{129, "blink"},
+                         Case{174, "flash"}, Case{270, "blow"}, Case{310, "laser"}}) {
+        SCOPED_TRACE(c.library);
+        ASSERT_TRUE(host.hasAdvanced(c.id));
+        std::int32_t param = 0x1234;
+        EXPECT_EQ(host.advanced(c.id, &param, nullptr), 0);
+        EXPECT_EQ(param, 0x1234);
+        EXPECT_EQ(host.advanced(c.id, nullptr, nullptr), 0);
+    }
+}
+
 } // namespace
