@@ -4,6 +4,9 @@
 #include "model/bitmap_from_picture.h"
 #include "platform/errors.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace lw {
 namespace {
 
@@ -14,6 +17,34 @@ CFrame* nextDocumentFrame(CAnimation& animation, CFrame* current)
     if (!current)
         return animation.firstFrame.get();
     return current->next ? current->next.get() : animation.AppendFrame();
+}
+
+// The part of a GIF frame that lies on the logical screen, and where it starts. Viewers show
+// nothing outside the screen (the composed mode clips there too), and a frame may reach far
+// beyond it: up to 65535 pixels either way, more than a document object may be.
+struct VisiblePart {
+    CRaster raster;
+    int left = 0;
+    int top = 0;
+};
+
+std::optional<VisiblePart> visiblePart(GifFrame& frame, int screenWidth, int screenHeight)
+{
+    if (!frame.raster.hasBlock())
+        return std::nullopt;
+    const int left = frame.left, top = frame.top;
+    const int right = std::min(left + frame.raster.width(), screenWidth);
+    const int bottom = std::min(top + frame.raster.height(), screenHeight);
+    if (right <= left || bottom <= top)
+        return std::nullopt;
+    VisiblePart part{CRaster(), left, top};
+    if (right - left == frame.raster.width() && bottom - top == frame.raster.height()) {
+        part.raster = std::move(frame.raster);
+        return part;
+    }
+    part.raster.Create(right - left, bottom - top);
+    frame.raster.PasteInto(part.raster, 0, 0);
+    return part;
 }
 
 } // namespace
@@ -35,12 +66,12 @@ void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
         choice = *answer;
     }
     if (count == 1 || !choice.allFrames) {
-        GifFrame& first = *gif.frameAt(0);
-        if (!first.raster.hasBlock())
+        auto first = visiblePart(*gif.frameAt(0), gif.screenWidth, gif.screenHeight);
+        if (!first)
             return;
         CLayerObject* object =
-            animation.firstFrame->AppendObject(BitmapObjectFromRaster(CRaster(first.raster), true));
-        animation.firstFrame->MoveObjectTo(object, offsetX + first.left, offsetY + first.top);
+            animation.firstFrame->AppendObject(BitmapObjectFromRaster(std::move(first->raster), true));
+        animation.firstFrame->MoveObjectTo(object, offsetX + first->left, offsetY + first->top);
         return;
     }
 
@@ -62,10 +93,10 @@ void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
                 CLayerObject* object =
                     frame->AppendObject(BitmapObjectFromRaster(CRaster(screen.picture()), true));
                 frame->MoveObjectTo(object, offsetX, offsetY);
-            } else if (g->raster.hasBlock()) {
+            } else if (auto part = visiblePart(*g, gif.screenWidth, gif.screenHeight)) {
                 CLayerObject* object =
-                    frame->AppendObject(BitmapObjectFromRaster(std::move(g->raster), true));
-                frame->MoveObjectTo(object, offsetX + g->left, offsetY + g->top);
+                    frame->AppendObject(BitmapObjectFromRaster(std::move(part->raster), true));
+                frame->MoveObjectTo(object, offsetX + part->left, offsetY + part->top);
             }
             frame->SetBackgroundFrame(screen.keptPrevious() ? previous : nullptr);
             frame->delay = g->delay;

@@ -1,5 +1,7 @@
 #include "model/document_file.h"
 #include "model/gif_document_import.h"
+#include "model/lwd/lwd_reader.h"
+#include "model/lwd/lwd_writer.h"
 #include "platform/errors.h"
 #include "support/picture_builders.h"
 #include "support/raster_builders.h"
@@ -235,6 +237,72 @@ TEST(GifOpen, SingleImageAsksNothingAndKeepsItsOffset)
     EXPECT_EQ(o.rect.left, (1200 - 6) / 2 + 1);
     EXPECT_EQ(o.rect.top, (1200 - 4) / 2 + 2);
     EXPECT_EQ(pixel(o, 1, 0) >> 24, 255u); // the transparent index
+}
+
+TEST(GifOpen, FramesReachingPastTheScreenKeepOnlyTheirVisiblePart)
+{
+    // A 6 x 4 screen; each case's first image (red, with a green first column and a blue
+    // (transparent) last column) lies as given, and a 1 x 1 second image keeps the GIF animated.
+    struct Case {
+        int left, top, width, height;
+        bool visible;
+        LayerRect rect; // relative to the canvas
+    };
+    const Case cases[] = {
+        {0, 0, 6, 4, true, {0, 0, 6, 4}},     // exactly the screen
+        {4, 1, 5, 2, true, {4, 1, 6, 3}},     // past the right side
+        {1, 3, 3, 4, true, {1, 3, 4, 4}},     // past the bottom
+        {0, 2, 20000, 1, true, {0, 2, 6, 3}}, // far wider than any object
+        {6, 0, 2, 2, false, {}},              // just beyond the right side
+        {0, 65000, 3, 1, false, {}},          // far below
+    };
+    for (const Case& c : cases)
+        for (const GifImportAnswer answer :
+             {GifImportAnswer{false, GifImportMode::Full}, GifImportAnswer{true, GifImportMode::Optimised}}) {
+            SCOPED_TRACE(::testing::Message() << c.left << "," << c.top << " " << c.width << "x" << c.height
+                                              << (answer.allFrames ? " optimised" : " first only"));
+            std::vector<std::uint8_t> indices(static_cast<std::size_t>(c.width) * c.height, 1);
+            for (int y = 0; y < c.height; ++y) {
+                indices[static_cast<std::size_t>(y) * c.width] = 2;
+                if (c.width > 1)
+                    indices[static_cast<std::size_t>(y) * c.width + c.width - 1] = 3;
+            }
+            ScriptedUiPort ui;
+            ui.queueGifImport(answer);
+            CLWDoc doc;
+            OpenGifDocument(
+                doc,
+                giflibFile(6, 4, {{c.left, c.top, c.width, c.height, 10, indices}, {0, 0, 1, 1, 10, {1}}}, 0),
+                "/x/wide.gif", ui);
+            const CFrame& first = *doc.animation.firstFrame;
+            if (!c.visible) {
+                EXPECT_EQ(first.ObjectCount(), 0);
+                continue;
+            }
+            ASSERT_EQ(first.ObjectCount(), 1);
+            const CLayerObject& o = *first.ObjectAt(0);
+            const int offX = (1200 - 6) / 2, offY = (1200 - 4) / 2;
+            EXPECT_EQ(o.rect, (LayerRect{offX + c.rect.left, offY + c.rect.top, offX + c.rect.right,
+                                         offY + c.rect.bottom}));
+            // Pixels keep their place: column 0 green; the last column blue only when it is on screen.
+            for (int y = 0; y < rectHeight(c.rect); ++y)
+                for (int x = 0; x < rectWidth(c.rect); ++x) {
+                    const bool lastColumn = x == c.width - 1 && c.width > 1;
+                    const std::uint32_t expected = x == 0       ? 0x0000FF00u
+                                                   : lastColumn ? 0xFF0000FFu
+                                                                : 0x00FF0000u;
+                    ASSERT_EQ(pixel(o, x, y), expected) << x << "," << y;
+                }
+
+            // What the import made saves and opens again with the same objects.
+            NoEffects catalog;
+            ScriptedUiPort reopenUi;
+            doc.animation.RenderAllFrames();
+            CLWDoc again;
+            ASSERT_NO_THROW(ReadLwdDocument(again, WriteLwdDocument(doc), catalog, reopenUi));
+            ASSERT_EQ(again.animation.firstFrame->ObjectCount(), 1);
+            EXPECT_EQ(again.animation.firstFrame->ObjectAt(0)->rect, o.rect);
+        }
 }
 
 TEST(GifOpen, NotAGifFailsAfterTheMessage)
