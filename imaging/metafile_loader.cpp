@@ -113,11 +113,16 @@ bool IsWellFormedWindowsMetafile(std::span<const std::uint8_t> bits)
     const std::uint16_t headerWords = readLe16(bits.data() + 2);
     if ((type != 1 && type != 2) || headerWords != 9)
         return false;
+    // The converter allocates a buffer of the header's largest record size before it reads a
+    // record: that size must be one the file can hold, and every record must fit in it.
+    const std::uint32_t maxRecordWords = readLe32(bits.data() + 12);
+    if (maxRecordWords < 3 || maxRecordWords > bits.size() / 2)
+        return false;
     std::size_t pos = 18;
     while (pos + 6 <= bits.size()) {
         const std::uint32_t words = readLe32(bits.data() + pos);
         const std::uint16_t function = readLe16(bits.data() + pos + 4);
-        if (words < 3 || words > (bits.size() - pos) / 2)
+        if (words < 3 || words > (bits.size() - pos) / 2 || words > maxRecordWords)
             return false;
         if (function == 0)
             return true;

@@ -85,6 +85,29 @@ TEST(MetafileLoader, KindsAndFailures)
     EXPECT_EQ(ui.messages().size(), 1u);
 }
 
+TEST(MetafileLoader, LargestRecordSizeMustFitTheFileAndItsRecords)
+{
+    // windowsMetafile's largest record is 8 words; the header states it at offset 12.
+    const Bytes good = windowsMetafile(0, 0, 40, 40, 0xFF);
+    const std::uint32_t fileWords = static_cast<std::uint32_t>(good.size() / 2);
+    struct Case {
+        std::uint32_t maxRecordWords;
+        bool accepted;
+    };
+    for (const Case c : {Case{8, true}, Case{fileWords, true}, Case{7, false}, Case{2, false}, Case{0, false},
+                         Case{fileWords + 1, false}, Case{0x74636172, false}, Case{0xFFFFFFFF, false}}) {
+        SCOPED_TRACE(c.maxRecordWords);
+        Bytes plain = good;
+        for (int i = 0; i < 4; ++i)
+            plain[12 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(c.maxRecordWords >> (8 * i));
+        EXPECT_EQ(IsWellFormedWindowsMetafile(plain), c.accepted);
+        ScriptedUiPort ui;
+        EXPECT_EQ(LoadMetafileBytes(plain, ui).has_value(), c.accepted);
+        EXPECT_EQ(LoadMetafileBytes(placeableMetafile(1440, 100, 100, plain), ui).has_value(), c.accepted);
+        EXPECT_EQ(ui.messages().size(), c.accepted ? 0u : 2u);
+    }
+}
+
 TEST(MetafileRaster, EnhancedRendersWithUnpaintedPartsTransparent)
 {
     ScriptedUiPort ui;
