@@ -1,6 +1,6 @@
 #include "app/editor/editing_view.h"
 
-#include "app/editor/tools/new_layers.h"
+#include "app/editor/colour_rules.h"
 #include "app/editor/tools/tool.h"
 #include "app/editor/tools/tool_host.h"
 #include "model/edit_scope.h"
@@ -243,43 +243,22 @@ void EditingView::zoomOne()
 
 void EditingView::chooseForeground()
 {
-    CFrame& f = frame();
-    const int count = f.CountSelected();
-    const std::uint16_t only = count == 1 ? f.NthSelected(0)->type : 0;
+    const CFrame& f = frame();
+    const std::uint16_t only = f.CountSelected() == 1 ? f.NthSelected(0)->type : 0;
     const QString caption = only == kTypeText        ? tr("  Цвет текста    ")
                             : only == kTypeRectangle ? tr("  Цвет линий     ")
                                                      : tr(" Выбор текущего цвета  ");
-    const auto colour = host_.askColour(caption.toStdString(), settings().foreground);
-    if (!colour)
-        return;
-    if (count > 0) {
-        EditScope edit(doc(), &f, UndoStep::Objects);
-        for (int i = 0; i < count; ++i) {
-            CLayerObject* o = f.NthSelected(i);
-            if (o->type != kTypeText && o->type != kTypeRectangle && o->type != kTypeEllipse)
-                continue;
-            edit.beginObjectEdit(*o);
-            // The kinds' colour rule: text colour, rectangle line colour, ellipse colour.
-            recolourLayer(*o, *colour, false);
-            f.UpdateComposites(o);
-            edit.announce(DocumentChange::ObjectChanged);
-            edit.markModified();
-        }
-    }
-    settings().foreground = *colour;
+    if (const auto colour = host_.askColour(caption.toStdString(), settings().foreground))
+        applyForegroundColour(session_, *colour);
 }
 
 void EditingView::chooseBackground()
 {
-    CFrame& f = frame();
+    const CFrame& f = frame();
     const bool oneRect = f.CountSelected() == 1 && f.NthSelected(0)->type == kTypeRectangle;
     const QString caption = oneRect ? tr(" Цвет заливки    ") : tr(" Выбор цвета фона      ");
-    const auto colour = host_.askColour(caption.toStdString(), settings().background);
-    if (!colour)
-        return;
-    settings().background = *colour;
-    if (oneRect)
-        editLayer(*f.NthSelected(0), [&] { recolourLayer(*f.NthSelected(0), *colour, true); });
+    if (const auto colour = host_.askColour(caption.toStdString(), settings().background))
+        applyBackgroundColour(session_, *colour);
 }
 
 // --- edits ---

@@ -9,6 +9,7 @@
 #include "app/widgets/qt_editor_questions.h"
 #include "app/widgets/qt_ui_port.h"
 #include "app/widgets/splash.h"
+#include "app/widgets/view_commands.h"
 
 #include "platform/desktop_integration.h"
 
@@ -178,8 +179,7 @@ void EditorApplication::registerHandlers()
     for (int bar : {cmd::BarMainToolBar, cmd::BarToolBox, cmd::BarBrushes, cmd::BarColours, cmd::BarFrameList,
                     cmd::BarBackground, cmd::BarPalette, cmd::BarStatus})
         a.setHandler(bar, [&w, bar] { w.setBarShown(bar, !w.barShown(bar)); });
-    for (int tool : toolBoxButtons())
-        a.setHandler(tool, onActive([tool](DocumentSession& s) { s.view.tool = tool; }));
+    installViewCommands(a, w, [this](std::int32_t id) { return context_->extensions.effectName(id); });
     for (int index = 0; index < 6; ++index)
         a.setHandler(cmd::Brushes[index], [&w, index] { w.setBrushIndex(index); });
 

@@ -288,6 +288,10 @@ void MainWindow::addDocumentWindow(DocumentSession* session)
     auto* view = new CanvasView(*session);
     connect(view, &CanvasView::changed, this, [this, session] { documentChanged(session); });
     connect(view, &CanvasView::painted, this, &MainWindow::framePainted);
+    connect(view, &CanvasView::statusChanged, this, [this, session] {
+        if (activeDocument() == session)
+            updateStatus();
+    });
     QMdiSubWindow* window = mdi_->addSubWindow(view);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->installEventFilter(this);
@@ -427,9 +431,14 @@ void MainWindow::refreshCommands()
 
 void MainWindow::updateStatus()
 {
-    const DocumentSession* session = activeDocument();
+    DocumentSession* session = activeDocument();
     const int zoom = session ? session->view.zoom : 1;
     panes_[0]->setText(tr("%1%").arg(zoom * 100));
+    if (const CanvasView* view = session ? viewOf(session) : nullptr) {
+        const auto texts = view->statusTexts();
+        for (int i = 0; i < 3; ++i)
+            panes_[i]->setText(texts[static_cast<std::size_t>(i)]);
+    }
     if (session)
         showColours(session->view.foreground, session->view.background);
 }

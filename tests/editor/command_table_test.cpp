@@ -1,5 +1,6 @@
 #include "app/editor/command_actions.h"
 #include "app/editor/command_table.h"
+#include "app/editor/context_menus.h"
 
 #include "model/bitmap_object.h"
 #include "model/document.h"
@@ -309,3 +310,22 @@ TEST(CommandActions, BuildsOneActionPerRowAndRunsOnlyEnabledHandlers)
 }
 
 } // namespace
+
+// Every context pop-up command is a row of the table, none twice in a pop-up.
+TEST(ContextPopups, HoldKnownCommandsOnce)
+{
+    using lw::ContextPopupKind;
+    for (ContextPopupKind kind : {ContextPopupKind::Frame, ContextPopupKind::Several, ContextPopupKind::Bitmap,
+                                  ContextPopupKind::Rectangle, ContextPopupKind::Text, ContextPopupKind::Ellipse}) {
+        const auto ids = lw::contextPopupCommands(kind);
+        ASSERT_FALSE(ids.empty());
+        std::set<int> seen;
+        for (int id : ids) {
+            if (id == 0)
+                continue;
+            EXPECT_NE(lw::findCommand(id), nullptr) << id;
+            EXPECT_TRUE(seen.insert(id).second) << id;
+        }
+    }
+    EXPECT_TRUE(lw::contextPopupCommands(ContextPopupKind::None).empty());
+}

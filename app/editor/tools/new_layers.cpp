@@ -62,9 +62,10 @@ std::unique_ptr<CLayerObject> newGradientLayer(const LayerRect& band, const View
 }
 
 std::unique_ptr<CTextObject> newTextLayer(const std::string& text, bool smoothing, const LogFont& font,
-                                          std::uint32_t colour, QPoint at)
+                                          std::uint32_t colour, QPoint at, UiPort* prompts)
 {
     auto layer = std::make_unique<CTextObject>();
+    layer->messagePort = prompts;
     layer->text = text;
     layer->font = font;
     layer->textColour = colour;
@@ -73,34 +74,6 @@ std::unique_ptr<CTextObject> newTextLayer(const std::string& text, bool smoothin
     // The position is the baseline: the top-left lands on the point.
     layer->MoveTo(at.x(), at.y() + layer->metrics.ascent);
     return layer;
-}
-
-void recolourLayer(CLayerObject& layer, std::uint32_t colour, bool fill)
-{
-    switch (layer.type) {
-    case kTypeText:
-        if (!fill) {
-            auto& text = static_cast<CTextObject&>(layer);
-            text.textColour = colour;
-            text.Render();
-        }
-        break;
-    case kTypeRectangle: {
-        auto& rect = static_cast<CRectObject&>(layer);
-        (fill ? rect.style.fillColour : rect.style.lineColour) = colour;
-        rect.Render();
-        break;
-    }
-    case kTypeEllipse:
-        if (!fill) {
-            auto& ellipse = static_cast<CEllipseObject&>(layer);
-            ellipse.colour = colour;
-            ellipse.Render();
-        }
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace lw

@@ -10,6 +10,7 @@
 namespace lw {
 
 class CTextObject;
+class UiPort;
 struct LogFont;
 
 // Rectangle: fill = background, line = foreground, the view's style, line and gap width.
@@ -21,11 +22,8 @@ std::unique_ptr<CLayerObject> newBitmapLayer(const LayerRect& band, const ViewSe
 // Bitmap with the gradient from foreground to background (or to transparent).
 std::unique_ptr<CLayerObject> newGradientLayer(const LayerRect& band, const ViewSettings& view);
 // Text in the font and the foreground colour, its top-left at the point.
+// Its rendering failures go to `prompts`.
 std::unique_ptr<CTextObject> newTextLayer(const std::string& text, bool smoothing, const LogFont& font,
-                                          std::uint32_t colour, QPoint at);
-
-// Foreground colour: text colour, rectangle line colour, ellipse colour. With `fill`, the
-// rectangle's fill colour instead. Other kinds stay as they are.
-void recolourLayer(CLayerObject& layer, std::uint32_t colour, bool fill);
+                                          std::uint32_t colour, QPoint at, UiPort* prompts);
 
 } // namespace lw

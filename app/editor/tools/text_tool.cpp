@@ -20,7 +20,7 @@ public:
         if (!answer || answer->text.empty())
             return;
         view.addLayer(newTextLayer(answer->text, answer->smoothing, view.doc().textFont, settings.foreground,
-                                   view.pressPoint));
+                                   view.pressPoint, view.host().prompts()));
         settings.lastText = answer->text;
         settings.smoothing = answer->smoothing;
         view.nextTool = cmd::ToolSelect;

@@ -4,6 +4,7 @@
 // ScriptedToolHost.
 #include "app/editor/tools/tool_cursor.h"
 #include "app/editor/view_settings.h"
+#include "platform/ui_port.h"
 
 #include <QPoint>
 #include <cstdint>
@@ -36,6 +37,8 @@ public:
     virtual void runCommand(int id) = 0;
     // The brushes bar's size index 0 … 5.
     virtual int brushSize() const = 0;
+    // Where new text layers report a failed rendering; none drops the message.
+    virtual UiPort* prompts() { return nullptr; }
 };
 
 // Answers from queues (an empty queue declines) and records what was asked.
