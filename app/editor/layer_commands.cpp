@@ -1,0 +1,249 @@
+#include "app/editor/layer_commands.h"
+
+#include "app/editor/colour_rules.h"
+#include "app/editor/document_session.h"
+#include "app/editor/frame_captions.h"
+#include "model/bitmap_conversion.h"
+#include "model/bitmap_from_picture.h"
+#include "model/clone_frames.h"
+#include "model/edit_scope.h"
+#include "model/layer_sizing.h"
+#include "platform/ui_port.h"
+
+#include <QCoreApplication>
+
+namespace lw {
+
+namespace {
+
+// Runs a change of the current frame's layers as one structural undo step; the change answers
+// whether it did anything, and only then is the document marked modified.
+template <class Change> void structuralEdit(EditingContext& context, Change change)
+{
+    CFrame& frame = context.session.currentFrame();
+    EditScope edit(context.session.doc, &frame, UndoStep::Structural);
+    if (!change(frame))
+        return;
+    edit.announce(DocumentChange::LayersChanged | DocumentChange::SelectionChanged);
+    edit.markModified();
+}
+
+bool anySelected(const CFrame& frame)
+{
+    return frame.CountSelected() > 0;
+}
+
+} // namespace
+
+void deleteSelectedLayers(EditingContext& context)
+{
+    structuralEdit(context, [](CFrame& frame) {
+        if (!anySelected(frame))
+            return false;
+        frame.DeleteSelected();
+        frame.SelectNone();
+        frame.UpdateAllComposites();
+        return true;
+    });
+}
+
+void selectAllLayers(EditingContext& context)
+{
+    CFrame& frame = context.session.currentFrame();
+    EditScope edit(context.session.doc, &frame);
+    frame.SelectAll();
+    edit.announce(DocumentChange::SelectionChanged);
+}
+
+void bringSelectedToFront(EditingContext& context)
+{
+    structuralEdit(context, [](CFrame& frame) {
+        if (!anySelected(frame))
+            return false;
+        frame.BringSelectedToFront();
+        return true;
+    });
+}
+
+void sendSelectedToBack(EditingContext& context)
+{
+    structuralEdit(context, [](CFrame& frame) {
+        if (!anySelected(frame))
+            return false;
+        frame.SendSelectedToBack();
+        return true;
+    });
+}
+
+void convertSelectedToBitmap(EditingContext& context)
+{
+    structuralEdit(context, [](CFrame& frame) {
+        if (frame.CountSelected() != 1)
+            return false;
+        CLayerObject* object = frame.NthSelected(0);
+        if (object->type != kTypeText && object->type != kTypeRectangle && object->type != kTypeEllipse)
+            return false;
+        CBitmapObject* bitmap = ConvertToBitmap(frame, object);
+        if (!bitmap)
+            return false;
+        bitmap->selected = 1;
+        return true;
+    });
+}
+
+void combineSelected(EditingContext& context)
+{
+    structuralEdit(context, [](CFrame& frame) {
+        if (frame.CountSelected() < 2)
+            return false;
+        CBitmapObject* merged = MergeSelected(frame);
+        if (!merged)
+            return false;
+        merged->selected = 0;
+        frame.DeleteSelected();
+        merged->selected = 1;
+        frame.UpdateAllComposites();
+        return true;
+    });
+}
+
+void centreSelectedOnPage(EditingContext& context)
+{
+    structuralEdit(context, [](CFrame& frame) {
+        if (!anySelected(frame))
+            return false;
+        CentreSelectedOnCanvas(frame);
+        return true;
+    });
+}
+
+void stretchSelectedToPage(EditingContext& context)
+{
+    structuralEdit(context, [](CFrame& frame) { return StretchFirstSelectedToCanvas(frame); });
+}
+
+void alignSelected(EditingContext& context)
+{
+    CFrame& frame = context.session.currentFrame();
+    if (!anySelected(frame))
+        return;
+    const auto settings = context.questions.askAlign(context.memory.align, frame.CountSelected() == 1);
+    if (!settings)
+        return;
+    structuralEdit(context, [&](CFrame& f) {
+        AlignSelected(f, *settings);
+        return true;
+    });
+}
+
+void moveSelectedTo(EditingContext& context)
+{
+    if (!anySelected(context.session.currentFrame()))
+        return;
+    const auto answer = context.questions.askMoveTo(context.memory.moveTo);
+    if (!answer)
+        return;
+    context.memory.moveTo = *answer;
+    structuralEdit(context, [&](CFrame& frame) {
+        MoveSelectedToward(frame, answer->direction, answer->distance);
+        return true;
+    });
+}
+
+void duplicateSelected(EditingContext& context)
+{
+    if (!anySelected(context.session.currentFrame()))
+        return;
+    const auto settings = context.questions.askDuplicate(context.memory.duplicate);
+    if (!settings)
+        return;
+    context.memory.duplicate = *settings;
+    structuralEdit(context, [&](CFrame& frame) { return DuplicateSelected(frame, *settings) > 0; });
+}
+
+void cloneIntoFrames(EditingContext& context)
+{
+    CFrame& frame = context.session.currentFrame();
+    CLayerObject* source = frame.NthSelected(0);
+    if (!source)
+        return;
+    auto refuse = [&](const char* text) {
+        context.ui.messageBox({QCoreApplication::translate("LayerCommands", text).toStdString(),
+                               {},
+                               MsgIcon::None,
+                               MsgButtons::Ok});
+    };
+    if (source->IsClone())
+        return refuse(kCloneOfClone);
+    CAnimation& animation = context.session.doc.animation;
+    if (animation.TotalFrames() < 2)
+        return refuse(kCloneNeedsFrames);
+    std::vector<CloneTarget> targets = CloneTargets(animation, frame, source);
+    std::vector<CloneFrameItem> items;
+    for (const CloneTarget& target : targets)
+        items.push_back({frameCaption(animation, target.frame).toStdString(), target.holdsClone});
+    const auto marks = context.questions.askCloneFrames(std::move(items));
+    if (!marks || marks->size() != targets.size())
+        return;
+    for (std::size_t i = 0; i < targets.size(); ++i)
+        targets[i].holdsClone = (*marks)[i];
+    EditScope edit(context.session.doc, nullptr);
+    if (ApplyCloneTargets(animation, *source, targets) == 0)
+        return;
+    edit.announce(DocumentChange::LayersChanged, nullptr);
+    edit.markModified();
+}
+
+void addLayer(EditingContext& context)
+{
+    const std::uint32_t colour = context.session.view.background;
+    structuralEdit(context, [colour](CFrame& frame) {
+        const LayerRect canvas = frame.canvasRectOrEmpty();
+        if (rectIsEmpty(canvas))
+            return false;
+        CRaster pixels(rectWidth(canvas), rectHeight(canvas));
+        pixels.FillRect(colour);
+        auto layer = BitmapObjectFromRaster(std::move(pixels), (colour >> 24) != 0);
+        layer->MoveTo(canvas.left, canvas.top);
+        frame.SelectNone();
+        frame.AppendObject(std::move(layer))->selected = 1;
+        return true;
+    });
+}
+
+void editImageSize(EditingContext& context)
+{
+    CFrame& frame = context.session.currentFrame();
+    if (frame.CountSelected() != 1)
+        return;
+    CLayerObject* layer = frame.NthSelected(0);
+    const auto size = context.questions.askImageSize({layer->width(), layer->height()});
+    if (!size)
+        return;
+    structuralEdit(context,
+                   [&](CFrame& f) { return ResizeKeepingCentre(f, *layer, size->width, size->height); });
+}
+
+void stretchShrinkLayer(EditingContext& context)
+{
+    CFrame& frame = context.session.currentFrame();
+    if (frame.CountSelected() != 1)
+        return;
+    CLayerObject* layer = frame.NthSelected(0);
+    const auto amounts = context.questions.askEdgeAmounts({layer->width(), layer->height()});
+    if (!amounts)
+        return;
+    const std::uint32_t fill = context.session.view.background;
+    structuralEdit(context, [&](CFrame& f) { return GrowLayer(f, *layer, *amounts, fill); });
+}
+
+void swapColours(EditingContext& context)
+{
+    ViewSettings& view = context.session.view;
+    const std::uint32_t foreground = view.background;
+    const std::uint32_t background = view.foreground;
+    applyForegroundColour(context.session, foreground);
+    applyBackgroundColour(context.session, background);
+}
+
+} // namespace lw

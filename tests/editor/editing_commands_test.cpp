@@ -1,0 +1,335 @@
+// The frame, canvas, layer and clipboard commands on a document session, answered by scripted
+// questions, with the command table's enable rules on the states they leave.
+#include "app/editor/canvas_commands.h"
+#include "app/editor/clipboard_commands.h"
+#include "app/editor/command_table.h"
+#include "app/editor/document_session.h"
+#include "app/editor/editing_commands.h"
+#include "app/editor/frame_captions.h"
+#include "app/editor/frame_commands.h"
+#include "app/editor/layer_commands.h"
+#include "model/clone_object.h"
+#include "model/rect_object.h"
+#include "platform/ui_port.h"
+
+#include <QImage>
+#include <QMimeData>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace lw;
+
+struct Fixture : ::testing::Test {
+    DocumentSession session;
+    ScriptedUiPort ui;
+    ScriptedEditingQuestions questions;
+    EditingCommands commands{ui, questions, [this] { return &session; }};
+
+    CAnimation& animation() { return session.doc.animation; }
+    CFrame& current() { return session.currentFrame(); }
+    bool enabled(int id)
+    {
+        EditorState state;
+        describeDocument(state, session.doc, current());
+        return commandEnabled(*findCommand(id), state);
+    }
+    CLayerObject* addRect(CFrame& frame, LayerRect r, bool selected = true)
+    {
+        auto o = std::make_unique<CRectObject>();
+        o->style.style = kRectSolid;
+        o->style.lineColour = 0x0000FF;
+        o->Resize(r);
+        CLayerObject* added = frame.AppendObject(std::move(o));
+        added->selected = selected ? 1 : 0;
+        return added;
+    }
+};
+
+using EditingCommandsTest = Fixture;
+
+TEST_F(EditingCommandsTest, CaptionsNumberMastersAndNormalFramesApart)
+{
+    for (int i = 0; i < 4; ++i)
+        animation().AppendFrame();
+    animation().FrameAt(0)->masterFrame = 1;
+    animation().FrameAt(3)->masterFrame = 1;
+    const std::vector<QString> expected{"Мастер       (1)", "Кадр  1", "Кадр  2", "Мастер       (2)",
+                                        "Кадр  3"};
+    EXPECT_EQ(frameCaptions(animation()), expected);
+    EXPECT_EQ(frameCaption(animation(), animation().FrameAt(4)), "Кадр  3");
+    CFrame stray;
+    EXPECT_TRUE(frameCaption(animation(), &stray).isEmpty());
+}
+
+TEST_F(EditingCommandsTest, DeleteFrameRulesAndItsQuestion)
+{
+    EXPECT_FALSE(enabled(cmd::DeleteFrame)); // one frame
+    CFrame* second = animation().AppendFrame();
+    EXPECT_TRUE(enabled(cmd::DeleteFrame)); // two normal frames
+    second->masterFrame = 1;
+    EXPECT_FALSE(enabled(cmd::DeleteFrame)); // the normal one is current
+    commands.run(cmd::DeleteFrame);
+    EXPECT_EQ(animation().TotalFrames(), 2);
+    session.goToFrame(second);
+    EXPECT_TRUE(enabled(cmd::DeleteFrame));
+
+    // A frame with layers asks; No (the default) and Cancel keep it.
+    addRect(*second, {400, 580, 420, 600});
+    std::string asked;
+    questions.deleteFrame = [&](const std::string& text) {
+        asked = text;
+        return false;
+    };
+    commands.run(cmd::DeleteFrame);
+    EXPECT_EQ(animation().TotalFrames(), 2);
+    EXPECT_EQ(asked, kDeleteFrameQuestion);
+    questions.deleteFrame = nullptr; // unanswered: the default button
+    commands.run(cmd::DeleteFrame);
+    EXPECT_EQ(animation().TotalFrames(), 2);
+    EXPECT_EQ(questions.deleteFrameQuestions, 2);
+    questions.deleteFrame = [](const std::string&) { return true; };
+    commands.run(cmd::DeleteFrame);
+    EXPECT_EQ(animation().TotalFrames(), 1);
+    EXPECT_EQ(&current(), animation().firstFrame.get());
+    EXPECT_TRUE(session.doc.modified());
+}
+
+TEST_F(EditingCommandsTest, DeletingAnEmptyFrameAsksNothing)
+{
+    CFrame* second = animation().AppendFrame();
+    session.goToFrame(second);
+    commands.run(cmd::DeleteFrame);
+    EXPECT_EQ(questions.deleteFrameQuestions, 0);
+    EXPECT_EQ(animation().TotalFrames(), 1);
+}
+
+TEST_F(EditingCommandsTest, MasterToggleWithCountOne)
+{
+    animation().AppendFrame();
+    EXPECT_TRUE(enabled(cmd::MasterFrame));
+    questions.masterFrames = [] { return MasterFramesAnswer{1, 150}; };
+    commands.run(cmd::MasterFrame);
+    EXPECT_EQ(current().masterFrame, 1);
+    ASSERT_EQ(animation().TotalFrames(), 3);
+    EXPECT_EQ(animation().FrameAt(1)->backgroundFrame, &current());
+    EXPECT_EQ(animation().FrameAt(1)->delay, 150);
+    EXPECT_TRUE(session.doc.modified());
+    // Toggling back asks nothing.
+    questions.masterFrames = nullptr;
+    commands.run(cmd::MasterFrame);
+    EXPECT_EQ(current().masterFrame, 0);
+    EXPECT_EQ(animation().TotalFrames(), 3);
+}
+
+TEST_F(EditingCommandsTest, DelayOfFifteenThousandthsIsOneHundredthAndAppliesToAll)
+{
+    animation().AppendFrame();
+    int shown = -1;
+    questions.frameDelay = [&](int delay) {
+        shown = delay;
+        FrameDelayModel model(delay);
+        model.seconds = "0.015";
+        return std::get<FrameDelayAnswer>(model.accept());
+    };
+    commands.run(cmd::FrameDelay);
+    EXPECT_EQ(shown, 100);
+    EXPECT_EQ(current().delay, 1);
+    EXPECT_EQ(animation().FrameAt(1)->delay, 100);
+    questions.frameDelay = [](int) { return FrameDelayAnswer{7, true}; };
+    commands.run(cmd::FrameDelay);
+    EXPECT_EQ(animation().FrameAt(0)->delay, 7);
+    EXPECT_EQ(animation().FrameAt(1)->delay, 7);
+
+    EditingContext context = *commands.context();
+    EXPECT_TRUE(applyDelayText(context, "2,5"));
+    EXPECT_EQ(current().delay, 250);
+    for (const char* bad : {"-1", "x", "", "1e9"}) {
+        EXPECT_FALSE(applyDelayText(context, bad)) << bad;
+        EXPECT_EQ(current().delay, 250);
+    }
+}
+
+TEST_F(EditingCommandsTest, LoopCountOnlyForAnAnimation)
+{
+    EXPECT_FALSE(enabled(cmd::LoopCount));
+    questions.loopCount = [](int) { return 3; };
+    commands.run(cmd::LoopCount);
+    EXPECT_EQ(animation().loopCount, 0);
+    animation().AppendFrame();
+    EXPECT_TRUE(enabled(cmd::LoopCount));
+    commands.run(cmd::LoopCount);
+    EXPECT_EQ(animation().loopCount, 3);
+}
+
+TEST_F(EditingCommandsTest, CancelledDialogsChangeNothing)
+{
+    animation().AppendFrame();
+    addRect(current(), {400, 580, 420, 600});
+    for (int id : {cmd::FrameDelay, cmd::LoopCount, cmd::CanvasSize, cmd::Align, cmd::MoveTo, cmd::Duplicate,
+                   cmd::ImageSize, cmd::StretchShrink, cmd::ImportPicture})
+        commands.run(id);
+    ui.queueColour(std::nullopt);
+    commands.run(cmd::FrameBackgroundColour);
+    ui.queueButton(MsgResult::Cancel);
+    commands.run(cmd::ResizeAnimation);
+    EXPECT_FALSE(session.doc.modified());
+    EXPECT_EQ(current().ObjectCount(), 1);
+    EXPECT_EQ(current().ObjectAt(0)->rect, (LayerRect{400, 580, 420, 600}));
+    EXPECT_EQ(animation().width(), 468);
+}
+
+TEST_F(EditingCommandsTest, DuplicateTenTenThreeThenUndo)
+{
+    CLayerObject* first = addRect(current(), {400, 580, 420, 600});
+    DuplicateSettings asked{};
+    questions.duplicate = [&](DuplicateSettings start) {
+        asked = start;
+        return DuplicateSettings{10, 10, 3};
+    };
+    commands.run(cmd::Duplicate);
+    EXPECT_EQ(asked.dx, 10);
+    EXPECT_EQ(asked.count, 1);
+    ASSERT_EQ(current().ObjectCount(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(current().ObjectAt(i)->rect.left - first->rect.left, 10 * i);
+        EXPECT_EQ(current().ObjectAt(i)->selected != 0, i == 3);
+    }
+    EXPECT_EQ(commands.memory().duplicate.count, 3);
+    EXPECT_TRUE(enabled(cmd::Undo));
+    commands.run(cmd::Undo);
+    EXPECT_EQ(current().ObjectCount(), 1);
+    EXPECT_FALSE(enabled(cmd::Undo));
+}
+
+TEST_F(EditingCommandsTest, AlignForcesTheFrameBoxForOneLayer)
+{
+    addRect(current(), {400, 580, 420, 600});
+    bool forced = false;
+    questions.align = [&](AlignSettings start, bool force) {
+        forced = force;
+        AlignModel model(start, force);
+        model.vertical = 3;
+        model.margin = "5";
+        return std::get<AlignSettings>(model.accept());
+    };
+    commands.run(cmd::Align);
+    EXPECT_TRUE(forced);
+    EXPECT_EQ(current().ObjectAt(0)->rect.bottom, animation().canvasRect.bottom - 5);
+}
+
+TEST_F(EditingCommandsTest, CloneIntoFramesRefusalsAndMarks)
+{
+    CLayerObject* source = addRect(current(), {400, 580, 420, 600});
+    commands.run(cmd::CloneIntoFrames);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, kCloneNeedsFrames);
+
+    CFrame* second = animation().AppendFrame();
+    CFrame* third = animation().AppendFrame();
+    std::vector<CloneFrameItem> shown;
+    questions.cloneFrames = [&](std::vector<CloneFrameItem> items) {
+        shown = items;
+        CloneFramesModel model(std::move(items));
+        model.toggle(1);
+        return std::optional(model.accept());
+    };
+    commands.run(cmd::CloneIntoFrames);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].caption, "Кадр  2");
+    EXPECT_FALSE(shown[1].checked);
+    EXPECT_EQ(second->ObjectCount(), 0);
+    ASSERT_EQ(third->ObjectCount(), 1);
+    EXPECT_EQ(third->ObjectAt(0)->CloneSource(), source);
+    commands.run(cmd::CloneIntoFrames); // the mark now shows, and toggling it removes the clone
+    EXPECT_TRUE(shown[1].checked);
+    EXPECT_EQ(third->ObjectCount(), 0);
+
+    third->AppendObject(std::make_unique<CCloneObject>(source));
+    session.goToFrame(third);
+    third->ObjectAt(0)->selected = 1;
+    commands.run(cmd::CloneIntoFrames);
+    EXPECT_EQ(ui.messages().back().text, kCloneOfClone);
+}
+
+TEST_F(EditingCommandsTest, CopyOfOneLayerOffersBothAndPastePrefersOurs)
+{
+    addRect(current(), {400, 580, 420, 600});
+    auto data = selectionMimeData(current(), true);
+    ASSERT_TRUE(data);
+    EXPECT_TRUE(data->hasFormat(kLayerClipboardMime));
+    ASSERT_TRUE(data->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(20, 20));
+    EXPECT_FALSE(selectionMimeData(current(), false)->hasImage());
+
+    EditingContext context = *commands.context();
+    ASSERT_TRUE(pasteMimeData(context, *data));
+    ASSERT_EQ(current().ObjectCount(), 2);
+    EXPECT_EQ(current().ObjectAt(1)->type, kTypeRectangle); // ours, not the image's bitmap
+    EXPECT_EQ(current().ObjectAt(1)->rect, (LayerRect{400, 580, 420, 600}));
+    EXPECT_EQ(current().CountSelected(), 1);
+
+    addRect(current(), {300, 300, 310, 310});
+    EXPECT_FALSE(selectionMimeData(current(), true)->hasImage()); // two selected: block only
+}
+
+TEST_F(EditingCommandsTest, CutThenUndoRestores)
+{
+    addRect(current(), {400, 580, 420, 600});
+    addRect(current(), {430, 580, 440, 600}, false);
+    commands.run(cmd::Cut);
+    EXPECT_EQ(current().ObjectCount(), 1);
+    EXPECT_TRUE(enabled(cmd::Undo));
+    commands.run(cmd::Undo);
+    ASSERT_EQ(current().ObjectCount(), 2);
+    EXPECT_EQ(current().ObjectAt(0)->rect, (LayerRect{400, 580, 420, 600}));
+}
+
+TEST_F(EditingCommandsTest, AnOutsideImagePastesCentredOnTheView)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QMimeData data;
+    data.setImageData(image);
+    EditingContext context = *commands.context();
+    context.viewCentre = LayerPoint{500, 600};
+    ASSERT_TRUE(pasteMimeData(context, data));
+    ASSERT_EQ(current().ObjectCount(), 1);
+    EXPECT_EQ(current().ObjectAt(0)->rect, (LayerRect{480, 590, 520, 610}));
+    EXPECT_TRUE(current().ObjectAt(0)->selected);
+}
+
+TEST_F(EditingCommandsTest, ADamagedBlockChangesNothingAndSaysSo)
+{
+    addRect(current(), {400, 580, 420, 600});
+    commands.run(cmd::BringToFront); // leaves an undo step that must survive
+    const QByteArray bad[] = {QByteArray("\x08\x00\x00\x00", 4),
+                              QByteArray("\xff\xff\xff\x7f\x00\x00\x00\x00", 8), QByteArray(3, 'x')};
+    EditingContext context = *commands.context();
+    for (const QByteArray& bytes : bad) {
+        QMimeData data;
+        data.setData(kLayerClipboardMime, bytes);
+        EXPECT_FALSE(pasteMimeData(context, data));
+        EXPECT_EQ(current().ObjectCount(), 1);
+    }
+    EXPECT_EQ(ui.messages().size(), std::size(bad));
+    EXPECT_TRUE(current().CanUndo());
+}
+
+TEST_F(EditingCommandsTest, CanvasCommandsScaleAndGrow)
+{
+    CLayerObject* layer = addRect(current(), {366, 570, 466, 600});
+    ui.queueButton(MsgResult::Ok);
+    questions.canvasSettings = [](CanvasSize) { return CanvasSize{234, 30}; };
+    commands.run(cmd::ResizeAnimation);
+    EXPECT_EQ(ui.messages().at(0).text, kResizeAnimationWarning);
+    EXPECT_EQ(animation().width(), 234);
+    EXPECT_EQ(layer->width(), 50);
+    EXPECT_EQ(layer->height(), 15);
+    questions.edgeAmounts = [](CanvasSize) { return EdgeAmounts{10, 0, 0, 0}; };
+    commands.run(cmd::CanvasSize);
+    EXPECT_EQ(animation().width(), 244);
+    EXPECT_EQ(layer->rect.left - animation().canvasRect.left, 10);
+}
+
+} // namespace
