@@ -1,4 +1,5 @@
 #include "app/widgets/editor_application.h"
+#include "app/widgets/editing_hookup.h"
 
 #include "app/editor/colour_rules.h"
 #include "app/editor/command_actions.h"
@@ -150,6 +151,9 @@ void EditorApplication::registerHandlers()
                 work(*session);
         };
     };
+
+    // The editing commands, their dialogs and the two frame bars; the window owns them.
+    new EditingHookup(w, a, d, *ui_);
 
     a.setHandler(cmd::New, [&d] { d.newDocument(); });
     a.setHandler(cmd::OpenDocument, [&d] { d.openWithDialog(); });
