@@ -12,8 +12,11 @@
 #include "model/rect_object.h"
 #include "platform/ui_port.h"
 
+#include "model/picture_export.h"
+
 #include <QImage>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -330,6 +333,30 @@ TEST_F(EditingCommandsTest, CanvasCommandsScaleAndGrow)
     commands.run(cmd::CanvasSize);
     EXPECT_EQ(animation().width(), 244);
     EXPECT_EQ(layer->rect.left - animation().canvasRect.left, 10);
+}
+
+TEST_F(EditingCommandsTest, ImportPictureTakesSeveralFilesWithTheSixFilters)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("p.bmp").toStdString();
+    ASSERT_TRUE(ExportPicture(current(), path, ui));
+    addRect(current(), {400, 580, 420, 600});
+    FileQuestion asked;
+    questions.openPaths = [&](const FileQuestion& question) {
+        asked = question;
+        return std::vector<std::string>{path, path};
+    };
+    commands.run(cmd::ImportPicture);
+    EXPECT_EQ(asked.title, "Import Image");
+    ASSERT_EQ(asked.filters.size(), 6u);
+    EXPECT_EQ(asked.filters[0].second, "*.gif;*.jpg;*.jpe;*.jpeg;*.bmp;*.wmf;*.ico");
+    ASSERT_EQ(current().ObjectCount(), 2);
+    EXPECT_EQ(current().CountSelected(), 1);
+    EXPECT_TRUE(current().ObjectAt(1)->selected); // the imported picture alone
+    EXPECT_EQ(current().ObjectAt(1)->width(), 468);
+    ASSERT_EQ(animation().TotalFrames(), 2); // the second file went to a new frame
+    EXPECT_EQ(animation().FrameAt(1)->ObjectCount(), 1);
+    EXPECT_TRUE(session.doc.modified());
 }
 
 } // namespace
