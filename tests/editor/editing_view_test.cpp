@@ -4,6 +4,7 @@
 #include "model/bitmap_object.h"
 #include "model/clone_object.h"
 #include "model/edit_scope.h"
+#include "model/ellipse_object.h"
 #include "model/frame.h"
 #include "model/rect_object.h"
 #include "model/text_object.h"
@@ -121,6 +122,22 @@ TEST_F(ViewFixture, ShiftRectangleIsASquareInTheViewsColours)
     // A band without width creates nothing.
     drag(QPoint(10, 10) + corner(), QPoint(10, 90) + corner());
     EXPECT_EQ(frame.ObjectCount(), 2);
+}
+
+TEST_F(ViewFixture, EllipseToolTakesTheChosenStyleAndRefusesUnknownOnes)
+{
+    host.ellipseStyles = {4, 9};
+    view.setTool(cmd::ToolEllipse);
+    EXPECT_EQ(session.view.ellipseStyle, 4);
+    view.setTool(cmd::ToolEllipse);
+    EXPECT_EQ(session.view.ellipseStyle, 4); // 9 is no style
+    session.view.foreground = 0x00336699;
+    drag({400, 400}, {430, 420});
+    const auto* e = static_cast<const CEllipseObject*>(frame.tail);
+    ASSERT_EQ(e->type, kTypeEllipse);
+    EXPECT_EQ(e->rect, (LayerRect{400, 400, 430, 420}));
+    EXPECT_EQ(e->style, 4);
+    EXPECT_EQ(e->colour, 0x00336699u);
 }
 
 TEST_F(ViewFixture, BandSelectsLayersWhollyInsideEdgesIncluded)
