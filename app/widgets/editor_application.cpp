@@ -4,6 +4,7 @@
 #include "app/editor/colour_rules.h"
 #include "app/editor/command_actions.h"
 #include "app/editor/document_manager.h"
+#include "app/editor/gif_save_command.h"
 #include "app/widgets/about_box.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
@@ -140,6 +141,19 @@ DocumentSession* EditorApplication::active() const
     return window_ ? window_->activeDocument() : nullptr;
 }
 
+GifSaveTools EditorApplication::gifSaveTools()
+{
+    GifSaveTools tools;
+    DocumentSession* session = active();
+    if (!session)
+        return tools;
+    tools.preview = [this, session](const GifSaveAnswer& answer) {
+        const GifPreview preview = buildGifPreview(session->doc, context_->extensions, answer);
+        return gifSizeReport(preview.optimised, preview.bytes);
+    };
+    return tools;
+}
+
 void EditorApplication::registerHandlers()
 {
     CommandActions& a = *actions_;
@@ -161,6 +175,16 @@ void EditorApplication::registerHandlers()
     a.setHandler(cmd::Save, onActive([&d](DocumentSession& s) { d.save(s); }));
     a.setHandler(cmd::SaveAs, onActive([&d](DocumentSession& s) { d.saveAs(s); }));
     a.setHandler(cmd::Close, onActive([&d](DocumentSession& s) { d.close(s); }));
+    a.setHandler(cmd::SaveGif, onActive([this, &w](DocumentSession& s) {
+                     saveGif(s.doc, context_->extensions, *ui_, *questions_);
+                     w.documentChanged(&s);
+                 }));
+    a.setHandler(cmd::SaveGifAs, onActive([this, &w](DocumentSession& s) {
+                     saveGifAs(s.doc, context_->extensions, *ui_, *questions_);
+                     w.documentChanged(&s);
+                 }));
+    if (auto* qtUi = dynamic_cast<QtUiPort*>(ui_.get()))
+        qtUi->setGifSaveTools([this] { return gifSaveTools(); });
     for (int slot = 0; slot < 4; ++slot)
         a.setHandler(cmd::Recent1 + slot, [&d, slot] { d.openRecent(slot); });
     a.setHandler(cmd::Exit, [&w] { w.close(); });

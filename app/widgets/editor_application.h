@@ -5,6 +5,7 @@
 #include "app/editor/editor_command_line.h"
 #include "app/editor/editor_questions.h"
 
+#include "app/widgets/gif_save_dialog.h"
 #include "engine/application_context.h"
 #include "platform/program_folders.h"
 #include "platform/settings.h"
@@ -60,6 +61,8 @@ public:
 private:
     void connectDocuments();
     void registerHandlers();
+    // The GIF save dialog's preview and colour picking on the active document.
+    GifSaveTools gifSaveTools();
     void closeSplash();
     void openUrl(const QUrl& url);
     bool closeAll();

@@ -145,10 +145,9 @@ std::optional<RotationAnswer> QtUiPort::askRotation(const RotationQuestion& ques
     return RotationDialog::ask(owner(), question);
 }
 
-// The GIF save settings dialog arrives with the outputs; until then saving is cancelled.
-std::optional<GifSaveAnswer> QtUiPort::askGifSave(const GifSaveQuestion&)
+std::optional<GifSaveAnswer> QtUiPort::askGifSave(const GifSaveQuestion& question)
 {
-    return std::nullopt;
+    return GifSaveDialog::ask(owner(), question, gifSaveTools_ ? gifSaveTools_() : GifSaveTools{});
 }
 
 } // namespace lw

@@ -1,6 +1,7 @@
 #pragma once
 // The core's prompts as Qt dialogs: message boxes with the message's icon and buttons (the
 // application title as caption when the message names none), and each typed question its dialog.
+#include "app/widgets/gif_save_dialog.h"
 #include "platform/ui_port.h"
 
 #include <functional>
@@ -27,12 +28,17 @@ public:
     std::optional<RotationAnswer> askRotation(const RotationQuestion& question) override;
     std::optional<GifSaveAnswer> askGifSave(const GifSaveQuestion& question) override;
 
+    // What the GIF save dialog offers beyond the settings (preview, colour picking): asked for
+    // each time the dialog opens, so the editor can hand in its active document's tools.
+    void setGifSaveTools(std::function<GifSaveTools()> tools) { gifSaveTools_ = std::move(tools); }
+
 private:
     // The owner of the next box, once the splash is out of the way.
     QWidget* owner();
 
     std::function<QWidget*()> parent_;
     std::function<void()> beforeModal_;
+    std::function<GifSaveTools()> gifSaveTools_;
 };
 
 // The caption boxes take when the message names none.

@@ -1,0 +1,186 @@
+#include "app/editor/gif_save_command.h"
+
+#include "app/editor/editor_questions.h"
+#include "engine/animation_compiler.h"
+#include "output/gif_export.h"
+#include "platform/errors.h"
+#include "platform/ui_port.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <algorithm>
+
+namespace lw {
+namespace {
+
+constexpr const char* kAppTitle = "Quarvex Loopwright GIF Animator";
+
+bool endsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The wait cursor while the animation compiles and the file is written (only with a GUI).
+class WaitCursor {
+public:
+    WaitCursor()
+    {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+            active_ = true;
+        }
+    }
+    ~WaitCursor()
+    {
+        if (active_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool active_ = false;
+};
+
+void reportFailure(UiPort& ui, const std::string& path, const std::string& reason)
+{
+    const QString text = QCoreApplication::translate("GifSave", gifWriteFailedText())
+                             .arg(QString::fromStdString(path), QString::fromStdString(reason));
+    ui.messageBox(Message{text.toStdString(), kAppTitle, MsgIcon::Error, MsgButtons::Ok});
+}
+
+} // namespace
+
+const char* gifWriteFailedText()
+{
+    return QT_TRANSLATE_NOOP("GifSave", "Не удаётся записать GIF-файл %1.\n%2");
+}
+
+std::string defaultGifName(const CLWDoc& doc)
+{
+    std::string name = doc.animation.sourcePath;
+    if (name.empty())
+        name = doc.pathName;
+    if (name.empty())
+        name = doc.title;
+    if (endsWith(name, ".lwd"))
+        name.resize(name.size() - 4);
+    if (!endsWith(name, ".gif"))
+        name += ".gif";
+    return name;
+}
+
+FileQuestion gifSaveAsQuestion(const CLWDoc& doc)
+{
+    FileQuestion question;
+    question.title = AnimationCompiler::producesAnimation(doc.animation)
+                         ? QCoreApplication::translate("GifSave", "Сохранить как    ").toStdString()
+                         : QCoreApplication::translate("GifSave", "Сохранить GIF").toStdString();
+    question.filters = {{"Compuserve GIF", "*.gif"}};
+    question.defaultName = doc.animation.sourcePath;
+    question.defaultExtension = "gif";
+    return question;
+}
+
+namespace {
+
+// Commits, renders and compiles the document; null when it shows nothing.
+std::unique_ptr<GifAnimation> buildDocumentGif(CLWDoc& doc, const ExtensionHost& host)
+{
+    const WaitCursor wait;
+    CAnimation& animation = doc.animation;
+    animation.RenderAllFrames();
+    const AnimationCompiler compiler(host);
+    compiler.compile(animation);
+    auto gif = gifFromSequence(compiler.buildSequence(animation));
+    if (!gif || gif->frameCount() == 0)
+        return nullptr;
+    return gif;
+}
+
+GifSaveSettings settingsOf(const GifSaveAnswer& answer)
+{
+    GifSaveSettings settings;
+    settings.colours = std::clamp(answer.colourCount, 1, 256);
+    settings.optimise = answer.optimise;
+    if (answer.transparent)
+        settings.transparentColour = rasterColourFromFrameColour(answer.transparentColour);
+    return settings;
+}
+
+} // namespace
+
+GifPreview buildGifPreview(CLWDoc& doc, const ExtensionHost& host, const GifSaveAnswer& answer)
+{
+    GifPreview preview;
+    preview.gif = buildDocumentGif(doc, host);
+    if (!preview.gif)
+        return preview;
+    GifSaveSettings settings = settingsOf(answer);
+    settings.transparentColour.reset();
+    const GifSaveReport report = prepareGif(*preview.gif, settings);
+    preview.bytes = report.bytes;
+    preview.optimised = report.optimised;
+    preview.gif->DecodeFrames();
+    preview.gif->FramesToRasters();
+    return preview;
+}
+
+GifSaveOutcome writeDocumentGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, const std::string& path)
+{
+    CAnimation& animation = doc.animation;
+    std::unique_ptr<GifAnimation> gif;
+    try {
+        gif = buildDocumentGif(doc, host);
+    } catch (const MemoryError& e) {
+        reportFailure(ui, path, e.what());
+        return GifSaveOutcome::Failed;
+    }
+    if (!gif)
+        return GifSaveOutcome::NothingToSave;
+
+    GifSaveQuestion question;
+    question.colourCount = gif->CountColours();
+    question.animated = gif->animated != 0;
+    question.transparentColour =
+        animation.firstFrame ? animation.firstFrame->backgroundColour & 0x00FFFFFFu : 0;
+    const auto answer = ui.askGifSave(question);
+    if (!answer)
+        return GifSaveOutcome::Cancelled;
+
+    try {
+        const WaitCursor wait;
+        prepareGif(*gif, settingsOf(*answer));
+        gif->SaveToFile(path);
+    } catch (const FileError& e) {
+        reportFailure(ui, path, e.what());
+        return GifSaveOutcome::Failed;
+    } catch (const MemoryError& e) {
+        reportFailure(ui, path, e.what());
+        return GifSaveOutcome::Failed;
+    }
+    return GifSaveOutcome::Written;
+}
+
+GifSaveOutcome saveGifAs(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)
+{
+    doc.animation.sourcePath = defaultGifName(doc);
+    const auto path = questions.askSavePath(gifSaveAsQuestion(doc));
+    if (!path || path->empty())
+        return GifSaveOutcome::Cancelled;
+    setDocumentTitle(doc, *path);
+    doc.animation.sourcePath = *path;
+    const GifSaveOutcome outcome = writeDocumentGif(doc, host, ui, *path);
+    doc.animation.openedFromGif = 1;
+    return outcome;
+}
+
+GifSaveOutcome saveGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)
+{
+    if (doc.animation.openedFromGif && !doc.animation.sourcePath.empty())
+        return writeDocumentGif(doc, host, ui, doc.animation.sourcePath);
+    return saveGifAs(doc, host, ui, questions);
+}
+
+} // namespace lw
