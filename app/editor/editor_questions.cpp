@@ -2,6 +2,27 @@
 
 namespace lw {
 
+std::optional<SaveChoice> EditorQuestions::askSaveChoice(const FileQuestion& question)
+{
+    auto path = askSavePath(question);
+    if (!path)
+        return std::nullopt;
+    return SaveChoice{std::move(*path), -1};
+}
+
+std::optional<SaveChoice> ScriptedEditorQuestions::askSaveChoice(const FileQuestion& question)
+{
+    auto path = askSavePath(question);
+    int filter = -1;
+    if (!filters_.empty()) {
+        filter = filters_.front();
+        filters_.pop_front();
+    }
+    if (!path)
+        return std::nullopt;
+    return SaveChoice{std::move(*path), filter};
+}
+
 std::optional<std::string> ScriptedEditorQuestions::nextPath()
 {
     if (paths_.empty())

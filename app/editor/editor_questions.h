@@ -19,12 +19,20 @@ struct FileQuestion {
     std::string defaultExtension; // save dialogs: appended to a name typed without one
 };
 
+// A save dialog's answer with the filter that was chosen in it (-1: not known).
+struct SaveChoice {
+    std::string path;
+    int filter = -1;
+};
+
 class EditorQuestions {
 public:
     virtual ~EditorQuestions() = default;
     // A path, or nothing when the user cancels.
     virtual std::optional<std::string> askOpenPath(const FileQuestion& question) = 0;
     virtual std::optional<std::string> askSavePath(const FileQuestion& question) = 0;
+    // The save dialog when the chosen filter matters (it gives a name typed bare its extension).
+    virtual std::optional<SaveChoice> askSaveChoice(const FileQuestion& question);
     virtual std::optional<WelcomeChoice> askWelcome(const WelcomeModel& model) = 0;
 };
 
@@ -34,7 +42,10 @@ public:
     std::optional<std::string> askOpenPath(const FileQuestion& question) override;
     std::optional<std::string> askSavePath(const FileQuestion& question) override;
     std::optional<WelcomeChoice> askWelcome(const WelcomeModel& model) override;
+    // The path comes from the path queue, the filter from its own queue (-1 when it is empty).
+    std::optional<SaveChoice> askSaveChoice(const FileQuestion& question) override;
 
+    void queueFilter(int filter) { filters_.push_back(filter); }
     void queuePath(std::optional<std::string> path) { paths_.push_back(std::move(path)); }
     void queueWelcome(std::optional<WelcomeChoice> choice) { welcome_.push_back(choice); }
 
@@ -47,6 +58,7 @@ private:
 
     std::deque<std::optional<std::string>> paths_;
     std::deque<std::optional<WelcomeChoice>> welcome_;
+    std::deque<int> filters_;
     std::vector<FileQuestion> openQuestions_;
     std::vector<FileQuestion> saveQuestions_;
     std::vector<WelcomeModel> welcomeQuestions_;

@@ -4,6 +4,7 @@
 #include "app/editor/colour_rules.h"
 #include "app/editor/command_actions.h"
 #include "app/editor/document_manager.h"
+#include "app/editor/frame_export.h"
 #include "app/editor/gif_save_command.h"
 #include "app/widgets/about_box.h"
 #include "app/widgets/main_window.h"
@@ -182,6 +183,9 @@ void EditorApplication::registerHandlers()
     a.setHandler(cmd::SaveGifAs, onActive([this, &w](DocumentSession& s) {
                      saveGifAs(s.doc, context_->extensions, *ui_, *questions_);
                      w.documentChanged(&s);
+                 }));
+    a.setHandler(cmd::ExportFrame, onActive([this](DocumentSession& s) {
+                     exportFrame(s.doc, s.currentFrame(), *ui_, *questions_);
                  }));
     if (auto* qtUi = dynamic_cast<QtUiPort*>(ui_.get()))
         qtUi->setGifSaveTools([this] { return gifSaveTools(); });

@@ -42,16 +42,26 @@ std::optional<std::string> QtEditorQuestions::askOpenPath(const FileQuestion& qu
 
 std::optional<std::string> QtEditorQuestions::askSavePath(const FileQuestion& question)
 {
+    auto choice = askSaveChoice(question);
+    if (!choice)
+        return std::nullopt;
+    return std::move(choice->path);
+}
+
+std::optional<SaveChoice> QtEditorQuestions::askSaveChoice(const FileQuestion& question)
+{
     if (beforeModal_)
         beforeModal_();
     QFileDialog dialog(parent_(), QString::fromStdString(question.title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filterLines(question));
+    const QStringList filters = filterLines(question);
+    dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QString::fromStdString(question.defaultExtension));
     dialog.selectFile(QString::fromStdString(question.defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    return SaveChoice{dialog.selectedFiles().front().toStdString(),
+                      static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
 }
 
 std::optional<WelcomeChoice> QtEditorQuestions::askWelcome(const WelcomeModel& model)
