@@ -136,6 +136,25 @@ bool IsWellFormedEnhancedMetafile(std::span<const std::uint8_t> bytes)
     if (bytes.size() < 88 || readLe32(bytes.data()) != kEmrHeader ||
         readLe32(bytes.data() + 40) != kEnhancedSignature)
         return false;
+    // The converter reads the header's description text and pixel format where the header says:
+    // both must lie inside the header record.
+    const std::uint64_t headerSize = readLe32(bytes.data() + 4);
+    if (headerSize < 88 || headerSize > bytes.size())
+        return false;
+    const auto insideHeader = [&](std::uint64_t offset, std::uint64_t length) {
+        return offset >= 88 && offset + length <= headerSize;
+    };
+    const std::uint64_t descriptionChars = readLe32(bytes.data() + 60);
+    const std::uint64_t descriptionOffset = readLe32(bytes.data() + 64);
+    if ((descriptionChars != 0 || descriptionOffset != 0) &&
+        (descriptionChars == 0 || !insideHeader(descriptionOffset, 2 * descriptionChars)))
+        return false;
+    if (headerSize >= 100) {
+        const std::uint64_t pixelFormatSize = readLe32(bytes.data() + 88);
+        const std::uint64_t pixelFormatOffset = readLe32(bytes.data() + 92);
+        if (pixelFormatSize != 0 && !insideHeader(pixelFormatOffset, pixelFormatSize))
+            return false;
+    }
     std::size_t pos = 0;
     while (pos + 8 <= bytes.size()) {
         const std::uint32_t type = readLe32(bytes.data() + pos);

@@ -108,6 +108,43 @@ TEST(MetafileLoader, LargestRecordSizeMustFitTheFileAndItsRecords)
     }
 }
 
+TEST(MetafileLoader, EnhancedHeaderTextMustLieInsideTheHeader)
+{
+    // The header record grows by 8 bytes holding the description "ab" (UTF-16, two NULs).
+    Bytes withText = enhancedMetafile(40, 30, 0, 0, 10, 10, 0xFF);
+    withText.insert(withText.begin() + 88, {'a', 0, 'b', 0, 0, 0, 0, 0});
+    const auto put = [](Bytes& b, std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    put(withText, 4, 96);                                           // header record size
+    put(withText, 48, static_cast<std::uint32_t>(withText.size())); // file size
+    struct Case {
+        std::uint32_t chars, offset;
+        bool accepted;
+    };
+    for (const Case c : {Case{0, 0, true}, Case{4, 88, true}, Case{3, 90, true}, Case{5, 88, false},
+                         Case{4, 90, false}, Case{4, 2, false}, Case{0, 256, false}, Case{0, 88, false},
+                         Case{143, 2, false}, Case{0x80000000u, 88, false}}) {
+        SCOPED_TRACE(::testing::Message() << c.chars << " at " << c.offset);
+        Bytes emf = withText;
+        put(emf, 60, c.chars);
+        put(emf, 64, c.offset);
+        EXPECT_EQ(IsWellFormedEnhancedMetafile(emf), c.accepted);
+        ScriptedUiPort ui;
+        EXPECT_EQ(LoadMetafileBytes(emf, ui).has_value(), c.accepted);
+    }
+    // A pixel format beyond the header is refused the same way.
+    Bytes pixelFormat = withText;
+    pixelFormat.insert(pixelFormat.begin() + 96, 12, 0);
+    put(pixelFormat, 4, 108);
+    put(pixelFormat, 88, 40); // 40 bytes at 96 reach past the 108-byte header
+    put(pixelFormat, 92, 96);
+    EXPECT_FALSE(IsWellFormedEnhancedMetafile(pixelFormat));
+    put(pixelFormat, 88, 12);
+    EXPECT_TRUE(IsWellFormedEnhancedMetafile(pixelFormat));
+}
+
 TEST(MetafileRaster, EnhancedRendersWithUnpaintedPartsTransparent)
 {
     ScriptedUiPort ui;
