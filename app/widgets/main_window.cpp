@@ -1,5 +1,6 @@
 #include "app/widgets/main_window.h"
 
+#include "app/editor/bar_placement.h"
 #include "app/editor/command_actions.h"
 #include "app/editor/command_table.h"
 #include "app/editor/document_session.h"
@@ -28,6 +29,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace lw {
 namespace {
@@ -219,13 +222,25 @@ void MainWindow::placeFloatingBars()
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
-    const std::pair<int, QPoint> places[] = {
-        {cmd::BarBrushes, {area.width() - 300, 65}},    {cmd::BarColours, {area.width() - 190, 65}},
-        {cmd::BarFrameList, {area.width() - 140, 130}}, {cmd::BarBackground, {area.width() - 270, 130}},
-        {cmd::BarPalette, {area.width() - 270, 430}},
+    const auto sizeOf = [this](int id) {
+        const QWidget* bar = bars_.at(id);
+        return bar->frameGeometry().size().expandedTo(bar->sizeHint());
     };
-    for (const auto& [id, at] : places)
-        bars_.at(id)->move(area.topLeft() + at);
+    const FloatingBarPlaces at = floatingBarPlaces(
+        area.width(), {sizeOf(cmd::BarBrushes), sizeOf(cmd::BarColours), sizeOf(cmd::BarFrameList),
+                       sizeOf(cmd::BarBackground), sizeOf(cmd::BarPalette)});
+    const std::pair<int, QPoint> places[] = {
+        {cmd::BarBrushes, at.brushes},       {cmd::BarColours, at.colours}, {cmd::BarFrameList, at.frameList},
+        {cmd::BarBackground, at.background}, {cmd::BarPalette, at.palette},
+    };
+    int leftmost = area.width();
+    for (const auto& [id, place] : places) {
+        bars_.at(id)->move(area.topLeft() + place);
+        leftmost = std::min(leftmost, place.x());
+    }
+    // The main window ends where the bars begin, so they never cover its bars and buttons.
+    if (isVisible() && !isMaximized() && geometry().right() >= area.left() + leftmost)
+        resize(std::max(640, area.left() + leftmost - 4 - geometry().left()), height());
 }
 
 void MainWindow::buildStatusBar()
