@@ -4,6 +4,7 @@
 #include "platform/file_io.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace lw {
 namespace {
@@ -17,11 +18,10 @@ void showError(UiPort& ui, const char* text, const char* title)
 
 // Bytes a packed DIB with this header needs to be read completely, or 0 when it is not a
 // picture LoadPackedDib reads anyway.
-std::size_t dibBytesNeeded(const BitmapInfoHeader& h)
+std::size_t dibBytesNeeded(const BitmapInfoHeader& h, std::size_t headerSize)
 {
-    if (h.biWidth < 0 || h.biHeight < 0)
-        return 0;
-    if (static_cast<std::int64_t>(h.biWidth) * h.biHeight > kMaxImportPixels)
+    const std::int64_t rows = std::abs(static_cast<std::int64_t>(h.biHeight));
+    if (h.biWidth < 0 || static_cast<std::int64_t>(h.biWidth) * rows > kMaxImportPixels)
         return 0;
     const std::size_t bits = h.biBitCount;
     std::size_t table = 0;
@@ -33,9 +33,11 @@ std::size_t dibBytesNeeded(const BitmapInfoHeader& h)
         table = h.biClrUsed ? h.biClrUsed : 256;
     if (table > 256)
         return 0;
-    const std::size_t masks = h.biCompression == BitmapInfoHeader::kBitFields ? 12 : 0;
+    // Masks follow a 40-byte header; larger headers hold them.
+    const std::size_t masks =
+        h.biCompression == BitmapInfoHeader::kBitFields && headerSize == BitmapInfoHeader::kSize ? 12 : 0;
     const std::size_t stride = ((static_cast<std::size_t>(h.biWidth) * bits + 31) / 32) * 4;
-    return BitmapInfoHeader::kSize + table * 4 + masks + stride * static_cast<std::size_t>(h.biHeight);
+    return headerSize + table * 4 + masks + stride * static_cast<std::size_t>(rows);
 }
 
 } // namespace
@@ -62,7 +64,8 @@ std::optional<PackedDib> ReadBmpBytes(std::span<const std::uint8_t> file, UiPort
     header.biSize = 0;
     if (block.size() >= BitmapInfoHeader::kSize)
         header = BitmapInfoHeader::fromBytes(block);
-    if (header.biSize != 40) {
+    // Windows bitmap headers: the 40-byte one and the V4 and V5 ones that extend it.
+    if (header.biSize != 40 && header.biSize != 108 && header.biSize != 124) {
         showError(ui, kBmpNotWindowsBitmap, kBmpErrorTitle);
         return std::nullopt;
     }
@@ -70,7 +73,7 @@ std::optional<PackedDib> ReadBmpBytes(std::span<const std::uint8_t> file, UiPort
         showError(ui, kBmpRleText, kBmpRleTitle);
         return std::nullopt;
     }
-    const std::size_t needed = std::min<std::size_t>(dibBytesNeeded(header), totalSize);
+    const std::size_t needed = std::min<std::size_t>(dibBytesNeeded(header, header.biSize), totalSize);
     if (block.size() < needed)
         block.resize(needed, 0);
     return block;
@@ -89,13 +92,17 @@ std::optional<ImportedPicture> ImportBmp(const std::string& path, UiPort& ui)
         return std::nullopt;
     ImportedPicture picture;
     const BitmapInfoHeader header = BitmapInfoHeader::fromBytes(*dib);
-    if (static_cast<std::int64_t>(header.biWidth) * header.biHeight > kMaxImportPixels ||
-        !picture.raster.LoadPackedDib(*dib) || !picture.raster.hasBlock()) {
+    if (static_cast<std::int64_t>(header.biWidth) * std::abs(static_cast<std::int64_t>(header.biHeight)) >
+            kMaxImportPixels ||
+        !picture.raster.LoadPackedDib(*dib, CRaster::DibSource::File) || !picture.raster.hasBlock()) {
         showError(ui, kBmpDamaged, kBmpErrorTitle);
         return std::nullopt;
     }
     picture.width = picture.raster.width();
     picture.height = picture.raster.height();
+    const auto pixels = picture.raster.pixels();
+    picture.hasTransparency =
+        std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return (p >> 24) != 0; });
     return picture;
 }
 

@@ -50,7 +50,8 @@ public:
     std::span<const std::uint32_t> pixels() const { return memory_; }
     std::size_t indexOf(int x, int y) const
     {
-        return static_cast<std::size_t>(x) + static_cast<std::size_t>(height() - 1 - y) * static_cast<std::size_t>(width());
+        return static_cast<std::size_t>(x) +
+               static_cast<std::size_t>(height() - 1 - y) * static_cast<std::size_t>(width());
     }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width() && y < height(); }
 
@@ -78,9 +79,15 @@ public:
 
     // From a Qt image: T = 255 - alpha, so images without alpha give opaque pixels.
     void LoadFromBitmap(const QImage& image);
-    // Loads a packed DIB (header, colour table, bits) of 1, 4, 8, 16, 24 or 32 bits. Returns 0 and
-    // leaves the raster unchanged for anything it cannot read completely and safely.
-    int LoadPackedDib(std::span<const std::uint8_t> block);
+    // Where a packed DIB comes from decides what the fourth byte of a 32-bit pixel means.
+    enum class DibSource {
+        Clipboard, // the editor's own blocks: the byte is the pixel's transparency T
+        File,      // BMP files: opaque unless a V4/V5 header declares an alpha mask (opacity)
+    };
+    // Loads a packed DIB (header, colour table, bits) of 1, 4, 8, 16, 24 or 32 bits, bottom-up or
+    // top-down (negative height). Returns 0 and leaves the raster unchanged for anything it cannot
+    // read completely and safely.
+    int LoadPackedDib(std::span<const std::uint8_t> block, DibSource source = DibSource::Clipboard);
     // 40-byte header plus the pixels as they are; empty without pixels.
     PackedDib ToPackedDib32() const;
     // The clipboard's automatic depth: 32 bits unless every pixel is fully transparent, then the
@@ -102,6 +109,9 @@ private:
     std::vector<std::uint32_t> memory_;
     BitmapInfoHeader header_;
 };
+
+// Bytes of a packed DIB's header: 40, or for a BMP file with a V4 or V5 header its 108 or 124.
+std::size_t PackedDibHeaderSize(std::span<const std::uint8_t> block, CRaster::DibSource source);
 
 namespace detail {
 

@@ -3,7 +3,9 @@
 #include "imaging/raster.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <limits>
 #include <new>
 #include <unordered_map>
 
@@ -23,20 +25,49 @@ std::uint32_t scaleChannel(std::uint32_t value, std::uint32_t maximum)
     return maximum == 0 ? 0 : std::min<std::uint32_t>(value * 255 / maximum, 255);
 }
 
+// One channel of a bit-field pixel: the masked bits moved down and scaled to 0 … 255, whatever
+// their position and width (5-5-5 and 5-6-5 alike).
+struct ChannelMask {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    explicit ChannelMask(std::uint32_t m) : mask(m), shift(m ? std::countr_zero(m) : 0) {}
+    std::uint32_t operator()(std::uint32_t pixel) const
+    {
+        return scaleChannel((pixel & mask) >> shift, mask >> shift);
+    }
+};
+
+// Header sizes of the BMP file versions whose bit-field masks sit inside the header.
+constexpr std::uint32_t kV4HeaderSize = 108;
+constexpr std::uint32_t kV5HeaderSize = 124;
+
 } // namespace
 
-int CRaster::LoadPackedDib(std::span<const std::uint8_t> block)
+std::size_t PackedDibHeaderSize(std::span<const std::uint8_t> block, CRaster::DibSource source)
+{
+    if (source == CRaster::DibSource::File && block.size() >= 4) {
+        const std::uint32_t size = readLe32(block.data());
+        if (size == kV4HeaderSize || size == kV5HeaderSize)
+            return size;
+    }
+    return BitmapInfoHeader::kSize;
+}
+
+int CRaster::LoadPackedDib(std::span<const std::uint8_t> block, DibSource source)
 {
     if (block.size() < BitmapInfoHeader::kSize)
         return 0;
     const BitmapInfoHeader h = BitmapInfoHeader::fromBytes(block);
-    const int w = h.biWidth;
-    const int ht = h.biHeight;
-    // Top-down DIBs and negative widths are not read; the raster stays as it was. Neither is a
-    // zero side: zero-wide rows take no bytes, so a huge height would pass every size check
-    // and loop for nothing.
-    if (w <= 0 || ht <= 0)
+    const std::size_t headerSize = PackedDibHeaderSize(block, source);
+    if (block.size() < headerSize)
         return 0;
+    const int w = h.biWidth;
+    // A negative height stores the rows top-down. A zero side is refused: zero-wide rows take no
+    // bytes, so a huge height would pass every size check and loop for nothing.
+    const bool topDown = h.biHeight < 0;
+    if (w <= 0 || h.biHeight == 0 || h.biHeight == std::numeric_limits<std::int32_t>::min())
+        return 0;
+    const int ht = topDown ? -h.biHeight : h.biHeight;
     const std::int64_t count = static_cast<std::int64_t>(w) * ht;
     if (count > kMaxRasterPixels)
         return 0;
@@ -46,7 +77,7 @@ int CRaster::LoadPackedDib(std::span<const std::uint8_t> block)
     if (h.biCompression != BitmapInfoHeader::kRgb && h.biCompression != BitmapInfoHeader::kBitFields)
         return 0;
 
-    std::size_t offset = BitmapInfoHeader::kSize;
+    std::size_t offset = headerSize;
     std::size_t tableEntries = 0;
     if (bits == 1)
         tableEntries = 2;
@@ -61,20 +92,33 @@ int CRaster::LoadPackedDib(std::span<const std::uint8_t> block)
     const std::size_t usableEntries = std::min<std::size_t>(tableEntries, 256);
 
     const bool masks = h.biCompression == BitmapInfoHeader::kBitFields && (bits == 16 || bits == 32);
-    std::uint32_t redMask = 0, greenMask = 0, blueMask = 0;
+    std::uint32_t redMask = 0, greenMask = 0, blueMask = 0, alphaMask = 0;
     if (masks) {
-        if (block.size() - offset < 12)
+        // A V4/V5 header holds the masks (alpha included) at offset 40; after a 40-byte header
+        // the three colour masks follow it.
+        const bool inHeader = headerSize > BitmapInfoHeader::kSize;
+        const std::size_t at = inHeader ? BitmapInfoHeader::kSize : offset;
+        if (block.size() - at < 12)
             return 0;
-        redMask = readLe32(block.data() + offset);
-        greenMask = readLe32(block.data() + offset + 4);
-        blueMask = readLe32(block.data() + offset + 8);
-        offset += 12;
+        redMask = readLe32(block.data() + at);
+        greenMask = readLe32(block.data() + at + 4);
+        blueMask = readLe32(block.data() + at + 8);
+        if (inHeader)
+            alphaMask = readLe32(block.data() + at + 12);
+        else
+            offset += 12;
     }
 
     const std::size_t stride = ((static_cast<std::size_t>(w) * static_cast<std::size_t>(bits) + 31) / 32) * 4;
     if (ht > 0 && stride > (block.size() - offset) / static_cast<std::size_t>(ht))
         return 0;
     const std::uint8_t* data = block.data() + offset;
+
+    const ChannelMask red(redMask), green(greenMask), blue(blueMask), alpha(alphaMask);
+    // The editor's own 32-bit blocks carry T as they are; bit fields are decoded only for files.
+    const bool rawWords = bits == 32 && source == DibSource::Clipboard;
+    const bool maskedWords = bits == 32 && !rawWords && masks;
+    bool anyAlpha = false;
 
     CRaster loaded;
     try {
@@ -83,10 +127,11 @@ int CRaster::LoadPackedDib(std::span<const std::uint8_t> block)
         return 0;
     }
     std::uint32_t* out = loaded.memory_.data();
-    // Rows keep their bottom-up order on both sides.
     for (int row = 0; row < ht; ++row) {
         const std::uint8_t* src = data + static_cast<std::size_t>(row) * stride;
-        std::uint32_t* dst = out + static_cast<std::size_t>(row) * static_cast<std::size_t>(w);
+        // The raster is bottom-up; a top-down source fills it from the last row.
+        const int target = topDown ? ht - 1 - row : row;
+        std::uint32_t* dst = out + static_cast<std::size_t>(target) * static_cast<std::size_t>(w);
         for (int x = 0; x < w; ++x) {
             std::size_t index = 0;
             switch (bits) {
@@ -101,31 +146,44 @@ int CRaster::LoadPackedDib(std::span<const std::uint8_t> block)
                 break;
             case 16: {
                 const std::uint32_t p = readLe16(src + 2 * x);
-                std::uint32_t r, g, b;
                 if (masks) {
-                    r = scaleChannel((p >> 11) & (redMask >> 11), redMask >> 11);
-                    g = scaleChannel((p >> 5) & (greenMask >> 5), greenMask >> 5);
-                    b = scaleChannel(p & blueMask, blueMask);
+                    dst[x] = red(p) << 16 | green(p) << 8 | blue(p);
                 } else {
-                    r = ((p >> 10) & 31) * 255 / 31;
-                    g = ((p >> 5) & 31) * 255 / 31;
-                    b = (p & 31) * 255 / 31;
+                    dst[x] = ((p >> 10) & 31) * 255 / 31 << 16 | ((p >> 5) & 31) * 255 / 31 << 8 |
+                             (p & 31) * 255 / 31;
                 }
-                dst[x] = r << 16 | g << 8 | b;
                 continue;
             }
             case 24:
                 dst[x] = tableColour(src + 3 * x);
                 continue;
-            case 32:
-                dst[x] = readLe32(src + 4 * x);
+            case 32: {
+                const std::uint32_t p = readLe32(src + 4 * x);
+                if (rawWords) {
+                    dst[x] = p;
+                } else if (maskedWords) {
+                    std::uint32_t t = 0;
+                    if (alphaMask) {
+                        const std::uint32_t a = alpha(p);
+                        anyAlpha = anyAlpha || a != 0;
+                        t = 255 - a;
+                    }
+                    dst[x] = t << 24 | red(p) << 16 | green(p) << 8 | blue(p);
+                } else {
+                    dst[x] = p & 0x00FFFFFF; // BI_RGB in a file: the fourth byte is unused
+                }
                 continue;
+            }
             }
             if (index >= usableEntries)
                 return 0; // a colour the table does not have: refuse the whole picture
             dst[x] = tableColour(table + index * 4);
         }
     }
+    // Writers that declare an alpha mask but leave every alpha at 0 mean an opaque picture.
+    if (alphaMask && !anyAlpha)
+        for (std::uint32_t& p : loaded.memory_)
+            p &= 0x00FFFFFF;
     lockedBits_ = nullptr;
     memory_ = std::move(loaded.memory_);
     header_ = loaded.header_;
@@ -179,7 +237,8 @@ PackedDib CRaster::ToPackedDibAuto() const
     }
     std::uint8_t* bitsOut = table + tableEntries * 4;
     for (int row = 0; row < h; ++row) {
-        const std::uint32_t* src = memory_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(w);
+        const std::uint32_t* src =
+            memory_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(w);
         std::uint8_t* dst = bitsOut + static_cast<std::size_t>(row) * stride;
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = src[x];

@@ -1,3 +1,4 @@
+#include "giflib_reference.h"
 #include "imaging/bmp_reader.h"
 #include "imaging/bmp_writer.h"
 #include "platform/errors.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <utility>
 
 using namespace lw;
@@ -170,4 +172,79 @@ TEST(BmpImport, ReadsBitmapsWrittenByAnotherProgram)
     EXPECT_TRUE(ui.messages().empty());
     EXPECT_FALSE(ImportBmp(folder + "rle.bmp", ui));
     EXPECT_EQ(ui.messages().at(0).caption, kBmpRleTitle);
+}
+
+TEST(BmpImport, ThirtyTwoBitFilesKeepTheirColoursAndExportUnchanged)
+{
+    // An opaque red 32-bit BMP as usual writers store it (alpha byte 255, or 0): opaque red,
+    // exported as red, not white.
+    for (std::uint8_t fourth : {std::uint8_t{0xFF}, std::uint8_t{0}}) {
+        SCOPED_TRACE(int{fourth});
+        const std::string path = tempPath("red32.bmp");
+        writeBytes(path, bmpFile(packedDib(2, 1, 32, 0, 0, {0, 0, 0xFF, fourth, 0, 0, 0xFF, fourth})));
+        ScriptedUiPort ui;
+        const auto picture = ImportBmp(path, ui);
+        ASSERT_TRUE(picture);
+        EXPECT_FALSE(picture->hasTransparency);
+        EXPECT_EQ(topDownPixels(picture->raster), (std::vector<std::uint32_t>{0x00FF0000u, 0x00FF0000u}));
+        const Bytes exported = BmpFileBytes(picture->raster);
+        EXPECT_EQ(Bytes(exported.begin() + 54, exported.begin() + 60), (Bytes{0, 0, 0xFF, 0, 0, 0xFF}));
+    }
+}
+
+TEST(BmpImport, TopDownFilesOpen)
+{
+    const std::string path = tempPath("topdown.bmp");
+    writeBytes(path, bmpFile(packedDib(1, -2, 24, 0, 0, {1, 2, 3, 0, 4, 5, 6, 0})));
+    ScriptedUiPort ui;
+    const auto picture = ImportBmp(path, ui);
+    ASSERT_TRUE(picture);
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(picture->height, 2);
+    EXPECT_EQ(topDownPixels(picture->raster), (std::vector<std::uint32_t>{0x00030201u, 0x00060504u}));
+}
+
+TEST(BmpImport, AlphaBitmapsMatchImageMagick)
+{
+    // ImageMagick writes 32-bit pictures with transparency as V5 headers with an alpha mask, and
+    // opaque ones without transparency; our T must be 255 minus its alpha, colours where opaque.
+    if (!haveTool("convert"))
+        GTEST_SKIP() << "convert is not installed (scripts/setup-debian.sh installs it)";
+    const std::string folder = makeTempFolder("bmpalpha");
+    struct Case {
+        const char* command;
+        bool transparency;
+    };
+    const Case cases[] = {
+        {"-size 7x5 gradient:'rgba(255,0,0,1)-rgba(0,0,255,0)'", true},
+        {"-size 6x4 xc:'rgba(10,200,30,0.5)'", true},
+        {"-size 5x3 xc:orange -alpha set", false},
+        {"-size 5x3 plasma:fractal -seed 3", false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        const std::string bmp = folder + "/p" + std::to_string(n) + ".bmp";
+        const std::string rgba = folder + "/p" + std::to_string(n++) + ".rgba";
+        ASSERT_TRUE(runCommand(std::string("convert ") + c.command + " '" + bmp + "'"));
+        ASSERT_TRUE(runCommand("convert '" + bmp + "' -depth 8 rgba:'" + rgba + "'"));
+        ScriptedUiPort ui;
+        const auto picture = ImportBmp(bmp, ui);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->hasTransparency, c.transparency);
+        const Bytes reference = readBytes(rgba);
+        const auto ours = topDownPixels(picture->raster);
+        ASSERT_EQ(reference.size(), ours.size() * 4);
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            const std::uint32_t alpha = reference[4 * i + 3];
+            EXPECT_EQ(255 - (ours[i] >> 24), alpha) << i;
+            if (alpha != 0) {
+                EXPECT_EQ(ours[i] & 0xFFFFFF, std::uint32_t{reference[4 * i]} << 16 |
+                                                  std::uint32_t{reference[4 * i + 1]} << 8 |
+                                                  reference[4 * i + 2])
+                    << i;
+            }
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
