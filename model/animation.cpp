@@ -8,8 +8,10 @@ namespace lw {
 
 LayerRect centredCanvas(int width, int height)
 {
-    return offsetRect(LayerRect{0, 0, width, height}, (kWorkspaceSize - width) >> 1,
-                      (kWorkspaceSize - height) >> 1);
+    // Truncated toward zero like every other centring on the workspace (GIF import, fitting the
+    // canvas to its content), so an odd excess over the workspace puts both in the same place.
+    return offsetRect(LayerRect{0, 0, width, height}, (kWorkspaceSize - width) / 2,
+                      (kWorkspaceSize - height) / 2);
 }
 
 CAnimation::CAnimation()

@@ -118,7 +118,7 @@ void CBitmapObject::StampBrush(int x, int y, std::uint32_t colour, int size)
 void CBitmapObject::BrushLine(int x1, int y1, int x2, int y2, std::uint32_t colour, int size)
 {
     beginPixelEdit(colour);
-    brushLine(ownImage, x1 - rect.left, y1 - rect.top, x2 - rect.left, y2 - rect.top, colour, size);
+    brushLine(ownImage, x1, y1, x2, y2, colour, size, rect.left, rect.top);
 }
 
 void CBitmapObject::MakeColourTransparent(std::uint32_t colour)

@@ -36,18 +36,23 @@ void stampBrush(CRaster& image, int x, int y, std::uint32_t colour, int size)
                 image.bits()[image.indexOf(x + dx, y + dy)] = colour;
 }
 
-void brushLine(CRaster& image, int x1, int y1, int x2, int y2, std::uint32_t colour, int size)
+void brushLine(CRaster& image, int x1, int y1, int x2, int y2, std::uint32_t colour, int size, int originX,
+               int originY)
 {
     const long long dx = static_cast<long long>(x2) - x1;
     const long long dy = static_cast<long long>(y2) - y1;
     const long long n = std::max(std::llabs(dx), std::llabs(dy));
     if (n == 0) {
-        stampBrush(image, x1, y1, colour, size);
+        stampBrush(image, x1 - originX, y1 - originY, colour, size);
         return;
     }
+    // The stamps are placed where the line's own points truncate to, then moved into the image:
+    // truncating after the move could land a stamp one pixel short.
     for (long long i = 0; i <= n; ++i) {
         const double t = static_cast<double>(i) / static_cast<double>(n);
-        stampBrush(image, static_cast<int>(x1 + dx * t), static_cast<int>(y1 + dy * t), colour, size);
+        const auto x = static_cast<long long>(x1 + dx * t);
+        const auto y = static_cast<long long>(y1 + dy * t);
+        stampBrush(image, static_cast<int>(x - originX), static_cast<int>(y - originY), colour, size);
     }
 }
 

@@ -12,8 +12,10 @@ namespace lw {
 inline constexpr int kMaxBrushSize = 5;
 
 void stampBrush(CRaster& image, int x, int y, std::uint32_t colour, int size);
-// Stamps at every step of the longer axis between the two points, both ends included.
-void brushLine(CRaster& image, int x1, int y1, int x2, int y2, std::uint32_t colour, int size);
+// Stamps at every step of the longer axis between the two points, both ends included. The points
+// are in the coordinates the line was drawn in; (originX, originY) is the image's top-left there.
+void brushLine(CRaster& image, int x1, int y1, int x2, int y2, std::uint32_t colour, int size,
+               int originX = 0, int originY = 0);
 
 // Every pixel exactly equal to the colour becomes fully transparent (its colour is kept).
 void makeColourTransparent(CRaster& image, std::uint32_t colour);

@@ -47,7 +47,8 @@ struct EllipseRecord {
     RecordCommon common;
     std::uint32_t colour = 0;
     std::int32_t style = 0;
-    std::array<std::int32_t, 3> reserved{};
+    std::array<std::int32_t, 3> reserved{0, 1,
+                                         0}; // what new ellipses carry; records before version 6 have none
     bool operator==(const EllipseRecord&) const = default;
 };
 

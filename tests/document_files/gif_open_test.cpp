@@ -203,6 +203,34 @@ TEST(GifOpen, DisposalKeepStillStacksOnThePreviousFrame)
     EXPECT_TRUE(transparentAt(o, 0, 0));
 }
 
+TEST(GifOpen, ContentWiderOrTallerThanTheWorkspaceKeepsItsLastColumnAndRow)
+{
+    // The canvas and the imported picture are centred alike, also for an odd excess over the
+    // workspace: the frame shows the picture's first and last columns and rows.
+    for (auto [w, h] : {std::pair{1201, 3}, {1203, 2}, {3, 1201}, {1201, 1205}, {1200, 4}, {4095, 3}}) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        GifImage image{0, 0, w, h, 0, std::vector<std::uint8_t>(static_cast<std::size_t>(w) * h, 2)};
+        for (int y = 0; y < h; ++y)
+            image.indices[static_cast<std::size_t>(y * w + w - 1)] = 1; // red last column
+        for (int x = 0; x < w; ++x)
+            image.indices[static_cast<std::size_t>((h - 1) * w + x)] = 0; // black last row
+        ScriptedUiPort ui;
+        CLWDoc doc;
+        OpenGifDocument(doc, giflibFile(w, h, {image}, -1), "/x/wide.gif", ui);
+        CFrame& frame = *doc.animation.firstFrame;
+        ASSERT_EQ(frame.ObjectCount(), 1);
+        EXPECT_EQ(frame.ObjectAt(0)->rect.left, doc.animation.canvasRect.left);
+        EXPECT_EQ(frame.ObjectAt(0)->rect.top, doc.animation.canvasRect.top);
+        frame.Render();
+        const CRaster& shown = frame.image;
+        ASSERT_EQ(shown.width(), w);
+        EXPECT_EQ(shown.GetPixel(w - 1, 0) & 0xFFFFFF, 0xFF0000u);
+        EXPECT_EQ(shown.GetPixel(0, 0) & 0xFFFFFF, 0x00FF00u);
+        EXPECT_EQ(shown.GetPixel(w / 2, h - 1) & 0xFFFFFF, 0u);
+        EXPECT_EQ(shown.GetPixel(0, h - 2) & 0xFFFFFF, h > 1 ? 0x00FF00u : 0u);
+    }
+}
+
 TEST(GifOpen, FirstFrameOnlyAndCancel)
 {
     {

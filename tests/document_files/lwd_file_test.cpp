@@ -15,6 +15,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <set>
 
 using namespace lw;
@@ -310,6 +312,38 @@ TEST(LwdFile, OlderVersionsLoadWithTheirLaterFieldsZero)
         EXPECT_EQ(rect->introEffect, version >= 4 ? (EffectAssignment{7, 7, 7}) : EffectAssignment{});
         EXPECT_EQ(rect->animationEffect, version >= 5 ? (EffectAssignment{7, 7, 7}) : EffectAssignment{});
         EXPECT_EQ(rect->reserved, (std::array<std::int32_t, 2>{0, 0}));
+    }
+}
+
+TEST(LwdFile, OldEllipsesResaveWithTheReservedFieldsOfANewOne)
+{
+    for (int version : {3, 4, 5}) {
+        SCOPED_TRACE(version);
+        OldFile file(version == 3 ? "LWDF1.0" : version == 4 ? "LWDF1.1" : "LWDF1.2");
+        file.frame(version, 1, 0);
+        // The ellipse record as that version wrote it: 32, 56 or 68 bytes.
+        Bytes ellipse = {'E', 'L', 'P', 'S'};
+        const std::uint32_t length = version == 3 ? 32 : version == 4 ? 56 : 68;
+        put32(ellipse, length);
+        for (int v : {600, 600, 640, 620})
+            put32(ellipse, static_cast<std::uint32_t>(v));
+        put32(ellipse, 0x0000FF);
+        put32(ellipse, 1);
+        while (ellipse.size() < length)
+            put32(ellipse, 0);
+        file.record(ellipse);
+        file.endObjects();
+        ScriptedUiPort ui;
+        auto doc = load(file.finish(), ui);
+        const Bytes saved = WriteLwdDocument(*doc);
+        const std::string tag = "ELPS";
+        const auto at = std::search(saved.begin(), saved.end(), tag.begin(), tag.end());
+        ASSERT_NE(at, saved.end());
+        const auto offset = static_cast<std::size_t>(at - saved.begin());
+        ASSERT_GE(saved.size(), offset + 80);
+        EXPECT_EQ(Bytes(saved.begin() + static_cast<std::ptrdiff_t>(offset + 68),
+                        saved.begin() + static_cast<std::ptrdiff_t>(offset + 80)),
+                  (Bytes{0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "giflib_reference.h"
+#include "support/picture_builders.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -243,14 +244,7 @@ std::vector<std::uint8_t> gifAroundData(int width, int height, int codeSize,
 
 std::string makeTempFolder(const std::string& tag)
 {
-    static std::mt19937 rng(std::random_device{}());
-    const auto base = std::filesystem::temp_directory_path();
-    for (;;) {
-        const auto path =
-            base / ("lw-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(rng()));
-        if (std::filesystem::create_directory(path))
-            return path.string();
-    }
+    return testTempFolder(tag);
 }
 
 bool runCommand(const std::string& command)

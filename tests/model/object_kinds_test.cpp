@@ -1,4 +1,5 @@
 #include "model/bitmap_object.h"
+#include "model/bitmap_painting.h"
 #include "model/clone_object.h"
 #include "model/ellipse_object.h"
 #include "model/layer_list.h"
@@ -7,6 +8,8 @@
 #include "support/raster_builders.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace lw;
 
@@ -283,6 +286,35 @@ TEST(BitmapObject, EditCancelRestoresThePixels)
     b.BeginEdit();
     b.EndEdit();
     EXPECT_EQ(b.savedPixels, nullptr);
+}
+
+TEST(BitmapObject, BrushLineStampsWhereTheLinesOwnPointsFall)
+{
+    // A line drawn on a bitmap must put its stamps where the same line drawn in workspace
+    // coordinates puts them, wherever the bitmap sits (truncating in object coordinates put some
+    // one pixel short).
+    for (int left : {10, 0, 37, 1000}) {
+        for (int length : {2, 7, 49, 97, 120}) {
+            CBitmapObject b;
+            b.TakePixels(CRaster(length + 1, 1));
+            b.MoveTo(left, 0);
+            b.BrushLine(left, 0, left + length, 0, 7, 0);
+            CRaster workspace(left + length + 1, 1);
+            brushLine(workspace, left, 0, left + length, 0, 7, 0);
+            const auto whole = lwtest::topDownPixels(workspace);
+            EXPECT_EQ(lwtest::topDownPixels(b.ownImage),
+                      std::vector<std::uint32_t>(whole.begin() + left, whole.end()))
+                << left << " " << length;
+        }
+    }
+    // The reported case: a line from (10, 0) to (59, 0) on a bitmap at x = 10 paints every column.
+    CBitmapObject b;
+    b.TakePixels(CRaster(50, 3));
+    b.MoveTo(10, 0);
+    b.BrushLine(10, 1, 59, 1, 7, 0);
+    const auto pixels = lwtest::topDownPixels(b.ownImage);
+    for (int x = 0; x < 50; ++x)
+        EXPECT_EQ(pixels[static_cast<std::size_t>(50 + x)], 7u) << x;
 }
 
 TEST(BitmapObject, LoadsAPackedDibAtTheOrigin)

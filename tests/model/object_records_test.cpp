@@ -246,9 +246,14 @@ TEST(ObjectRecordRoundTrip, FieldsAreReadOnlyFromTheirVersionOn)
     EXPECT_EQ(decodeTextRecord(text, 5).reserved, (std::array<std::int32_t, 3>{}));
     EXPECT_EQ(decodeTextRecord(text, 3).text, "Привет");
 
-    const auto ellipse = encodeRecord(sampleEllipse());
-    EXPECT_EQ(decodeEllipseRecord(ellipse, 5).reserved, (std::array<std::int32_t, 3>{}));
-    EXPECT_EQ(decodeEllipseRecord(ellipse, 6).reserved, (std::array<std::int32_t, 3>{0, 1, 0}));
+    EllipseRecord odd = sampleEllipse();
+    odd.reserved = {4, 5, 6};
+    const auto ellipse = encodeRecord(odd);
+    // Records before version 6 carry no reserved fields: they read as a new ellipse's.
+    for (int version : {3, 4, 5})
+        EXPECT_EQ(decodeEllipseRecord(ellipse, version).reserved, (std::array<std::int32_t, 3>{0, 1, 0}))
+            << version;
+    EXPECT_EQ(decodeEllipseRecord(ellipse, 6).reserved, (std::array<std::int32_t, 3>{4, 5, 6}));
 
     const auto bitmap = encodeRecord(sampleBitmap());
     EXPECT_EQ(decodeBitmapRecord(bitmap, 4).common.animation, EffectAssignment{});

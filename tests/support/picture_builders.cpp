@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <unistd.h>
 
 namespace lwtest {
@@ -169,13 +170,54 @@ Bytes enhancedMetafile(int boundsRight, int boundsBottom, int left, int top, int
     return out;
 }
 
-std::string tempPath(const std::string& name)
+namespace {
+
+// Every temporary file and folder of one test program lives below one folder, removed when the
+// program ends, failed tests included.
+class TempRoot {
+public:
+    TempRoot()
+    {
+        std::random_device seed;
+        const auto base = std::filesystem::temp_directory_path();
+        for (;;) {
+            path_ = base / ("lwtest-" + std::to_string(::getpid()) + "-" + std::to_string(seed()));
+            if (std::filesystem::create_directory(path_))
+                break;
+        }
+    }
+    TempRoot(const TempRoot&) = delete;
+    TempRoot& operator=(const TempRoot&) = delete;
+    ~TempRoot()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+const std::filesystem::path& tempRoot()
+{
+    static const TempRoot root;
+    return root.path();
+}
+
+} // namespace
+
+std::string testTempFolder(const std::string& tag)
 {
     static std::atomic<int> counter{0};
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("lwtest-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    const auto folder = tempRoot() / (tag + "-" + std::to_string(counter++));
     std::filesystem::create_directories(folder);
-    return (folder / name).string();
+    return folder.string();
+}
+
+std::string tempPath(const std::string& name)
+{
+    return (std::filesystem::path(testTempFolder("f")) / name).string();
 }
 
 void writeBytes(const std::string& path, const Bytes& bytes)

@@ -28,7 +28,9 @@ Bytes placeableMetafile(int unitsPerInch, int boxRight, int boxBottom, const Byt
 Bytes enhancedMetafile(int boundsRight, int boundsBottom, int left, int top, int right, int bottom,
                        std::uint32_t colorref);
 
-// A unique path in the temporary folder (the file is not created).
+// A fresh empty folder, and a unique path (the file is not created), below the test program's own
+// temporary folder, which goes when the program ends.
+std::string testTempFolder(const std::string& tag);
 std::string tempPath(const std::string& name);
 void writeBytes(const std::string& path, const Bytes& bytes);
 Bytes readBytes(const std::string& path);
