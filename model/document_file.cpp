@@ -1,5 +1,6 @@
 #include "model/document_file.h"
 
+#include "model/document_limits.h"
 #include "model/gif_document_import.h"
 #include "model/lwd/lwd_writer.h"
 #include "model/picture_import.h"
@@ -41,13 +42,20 @@ void LoadDocument(CLWDoc& doc, const std::string& path, const EffectCatalog& cat
     throw ArchiveError(ArchiveError::Kind::BadFormat, "Not a file the editor opens as a document");
 }
 
-bool SaveDocument(CLWDoc& doc, const std::string& path, UiPort& ui, Settings& settings)
+bool SaveDocument(CLWDoc& doc, const std::string& path, UiPort& ui, Settings& settings,
+                  const LwdReadLimits& limits)
 {
     if (fileExtension(path) != "lwd") {
         // Writing nothing and reporting success would lose the user's work.
         char text[1024];
         std::snprintf(text, sizeof text, kNotADocumentName, path.c_str());
         ui.messageBox(Message{text, "Loopwright GIF Animator", MsgIcon::Warning, MsgButtons::Ok});
+        return false;
+    }
+    // What the reader would refuse is not written: the file would not open again.
+    if (DocumentPixels(doc.animation) > limits.maxPixels) {
+        ui.messageBox(
+            Message{kDocumentTooLarge, "Loopwright GIF Animator", MsgIcon::Warning, MsgButtons::Ok});
         return false;
     }
     const auto bytes = WriteLwdDocument(doc);

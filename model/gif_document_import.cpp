@@ -49,6 +49,16 @@ std::optional<VisiblePart> visiblePart(GifFrame& frame, int screenWidth, int scr
 
 } // namespace
 
+std::int64_t GifDocumentPixels(GifAnimation& gif)
+{
+    const std::int64_t canvas = static_cast<std::int64_t>(gif.screenWidth) * gif.screenHeight;
+    std::int64_t total = 0;
+    for (const GifFrame* g = gif.frames.get(); g; g = g->next.get())
+        total += canvas + ObjectPixels(LayerRect{0, 0, std::max<int>(gif.screenWidth, g->width),
+                                                 std::max<int>(gif.screenHeight, g->height)});
+    return total;
+}
+
 void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
 {
     CAnimation& animation = doc.animation;
@@ -75,8 +85,7 @@ void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
         return;
     }
 
-    const std::int64_t canvasPixels = static_cast<std::int64_t>(gif.screenWidth) * gif.screenHeight;
-    if (canvasPixels * count > kMaxGifDocumentPixels)
+    if (GifDocumentPixels(gif) > kMaxDocumentPixels)
         throw MemoryError("The GIF file has more frames than the editor can hold");
 
     CFrame* frame = nullptr;

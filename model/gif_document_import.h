@@ -1,8 +1,9 @@
 #pragma once
 // Opening a GIF file as a document: one bitmap object per GIF frame, or the first frame only,
 // as the user chooses in "Импортирование GIF-файла".
-#include "model/document.h"
 #include "imaging/gif_animation.h"
+#include "model/document.h"
+#include "model/document_limits.h"
 #include "platform/ui_port.h"
 
 #include <cstdint>
@@ -11,8 +12,10 @@
 
 namespace lw {
 
-// Document frames times canvas pixels one GIF may turn into; more is refused before building.
-inline constexpr std::int64_t kMaxGifDocumentPixels = 256LL * 1024 * 1024;
+// What the frames one GIF turns into count against kMaxDocumentPixels: every frame a canvas image
+// and one picture of at most the larger of the canvas and its own image. More is refused before
+// anything is built.
+std::int64_t GifDocumentPixels(GifAnimation& gif);
 
 // Builds the document's frames from a GIF that has been read, decoded and turned into rasters.
 // Cancelling the choice leaves the empty first frame.

@@ -1,5 +1,7 @@
 #include "model/text_object.h"
 
+#include "model/document_limits.h"
+
 #include "model/lwd/record_fields.h"
 
 #include <QPainter>
@@ -98,6 +100,11 @@ void CTextObject::Resize(const LayerRect& r)
         font.height = newH * font.height / oldH;
         widthScale = (static_cast<double>(oldH) / newH) / (static_cast<double>(oldW) / newW) * widthScale;
     }
+    // A label stays within what a document may hold (and the reader reads): a drag beyond the
+    // limits gives the largest label they allow instead.
+    widthScale = std::clamp(widthScale, kMinWidthScale, kMaxWidthScale);
+    letterSpacing = std::clamp(letterSpacing, -kMaxLetterSpacing, kMaxLetterSpacing);
+    font.height = std::clamp(font.height, -kMaxFontHeight, kMaxFontHeight);
     Render();
 }
 

@@ -1,13 +1,17 @@
 #include "model/lwd/lwd_reader.h"
 
-#include "model/lwd/lwd_format.h"
-#include "model/object_factory.h"
 #include "imaging/bitmap_info_header.h"
+#include "model/lwd/lwd_format.h"
+#include "model/lwd/object_records.h"
+#include "model/object_factory.h"
 #include "platform/archive.h"
 #include "platform/errors.h"
 
 #include <array>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lw {
@@ -38,24 +42,84 @@ private:
     std::int64_t left_;
 };
 
-// Every record starts with its tag, header size and rectangle; an object allocates two images of
-// the rectangle's size.
+// Every record starts with its tag, header size and rectangle; the object counts as ObjectPixels
+// of that rectangle.
 std::int64_t recordPixels(std::span<const std::uint8_t> record)
 {
     if (record.size() < 24)
         return 0;
-    const std::int64_t width =
-        static_cast<std::int32_t>(readLe32(record.data() + 16)) -
-        static_cast<std::int64_t>(static_cast<std::int32_t>(readLe32(record.data() + 8)));
-    const std::int64_t height =
-        static_cast<std::int32_t>(readLe32(record.data() + 20)) -
-        static_cast<std::int64_t>(static_cast<std::int32_t>(readLe32(record.data() + 12)));
-    if (width <= 0 || height <= 0)
-        return 0;
-    constexpr std::int64_t kSideLimit = std::int64_t{1} << 30;
-    if (width > kSideLimit || height > kSideLimit)
-        return std::numeric_limits<std::int64_t>::max();
-    return 2 * width * height;
+    auto field = [&record](std::size_t at) {
+        return static_cast<std::int32_t>(readLe32(record.data() + at));
+    };
+    return ObjectPixels(LayerRect{field(8), field(12), field(16), field(20)});
+}
+
+const char* kindName(std::span<const std::uint8_t> record)
+{
+    try {
+        switch (objectRecordKind(record)) {
+        case ObjectRecordKind::Bitmap:
+            return "bitmap";
+        case ObjectRecordKind::Rectangle:
+            return "rectangle";
+        case ObjectRecordKind::Ellipse:
+            return "ellipse";
+        case ObjectRecordKind::Text:
+            return "text label";
+        case ObjectRecordKind::Clone:
+            return "clone";
+        }
+    } catch (const ArchiveError&) {
+    }
+    return "unknown kind";
+}
+
+// "frame 2, layer 3 (text label): text width scale out of range"
+std::string droppedLine(int frame, int layer, std::span<const std::uint8_t> record, const ArchiveError& error)
+{
+    std::string why = error.what();
+    constexpr std::string_view kPrefix = "Bad object record: ";
+    if (why.starts_with(kPrefix))
+        why.erase(0, kPrefix.size());
+    return "frame " + std::to_string(frame) + ", layer " + std::to_string(layer) + " (" + kindName(record) +
+           "): " + why;
+}
+
+void reportDropped(UiPort& ui, const std::vector<std::string>& dropped)
+{
+    constexpr std::size_t kListed = 10;
+    std::string text = kDamagedLayersText;
+    for (std::size_t i = 0; i < dropped.size() && i < kListed; ++i)
+        text += dropped[i] + "\n";
+    if (dropped.size() > kListed)
+        text += "… and " + std::to_string(dropped.size() - kListed) + " more\n";
+    ui.messageBox(Message{text, kProgramCaption, MsgIcon::Warning, MsgButtons::Ok});
+}
+
+// Clones name their source by its (frame, layer) position as written. Layers above a dropped one
+// have moved down by one, and a clone of a dropped layer has no source any more.
+void remapCloneReferences(CAnimation& animation, const std::vector<std::pair<int, int>>& droppedAt)
+{
+    if (droppedAt.empty())
+        return;
+    for (CFrame* f = animation.firstFrame.get(); f; f = f->next.get())
+        for (CLayerObject* o = f->head.get(); o; o = o->next.get()) {
+            if (!o->IsClone() || o->CloneSource())
+                continue;
+            const std::uint32_t ref = o->CloneSourceRef();
+            const int frame = static_cast<int>(ref >> 16);
+            const int layer = static_cast<int>(ref & 0xFFFF);
+            int below = 0;
+            bool gone = false;
+            for (const auto& [droppedFrame, droppedLayer] : droppedAt)
+                if (droppedFrame == frame) {
+                    gone = gone || droppedLayer == layer;
+                    below += droppedLayer < layer ? 1 : 0;
+                }
+            o->SetCloneSourceRef(gone ? 0xFFFFFFFFu
+                                      : static_cast<std::uint32_t>(frame) << 16 |
+                                            static_cast<std::uint32_t>(layer - below));
+        }
 }
 
 } // namespace
@@ -108,8 +172,12 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
         badFormat("The document has no frames");
 
     bool cleared = false;
+    std::vector<std::string> dropped;
+    std::vector<std::pair<int, int>> droppedAt; // frame and layer index as written
+    int frameNumber = 0;
     CFrame* frame = nullptr;
     while (tag == kFrameSectionTag) {
+        ++frameNumber;
         if (!frame) {
             frame = animation.firstFrame.get();
         } else {
@@ -141,7 +209,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
             frame->animationEffect.speed = in.readInt32();
             frame->animationEffect.param = in.readInt32();
         }
-        for (;;) {
+        for (int layerNumber = 1;; ++layerNumber) {
             const std::uint32_t length = in.readUint32();
             if (length == 0)
                 break;
@@ -149,7 +217,17 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
                 throw ArchiveError(ArchiveError::Kind::EndOfFile);
             const std::vector<std::uint8_t> record = in.readBytes(length);
             budget.spend(recordPixels(record));
-            CLayerObject* object = ObjectFactory(record, *version, *frame, &ui);
+            CLayerObject* object = nullptr;
+            try {
+                object = ObjectFactory(record, *version, *frame, &ui);
+            } catch (const ArchiveError& error) {
+                // The record's length frames it, so a damaged one loses only its own layer.
+                if (error.kind() != ArchiveError::Kind::BadFormat)
+                    throw;
+                dropped.push_back(droppedLine(frameNumber, layerNumber, record, error));
+                droppedAt.emplace_back(frameNumber - 1, layerNumber - 1);
+                continue;
+            }
             const bool introCleared = ClearIfUnknown(object->introEffect, catalog);
             const bool outroCleared = ClearIfUnknown(object->outroEffect, catalog);
             cleared = cleared || introCleared || outroCleared;
@@ -176,7 +254,10 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
     if (cleared)
         ui.messageBox(
             Message{kUnknownExtensionsText, kUnknownExtensionsCaption, MsgIcon::Warning, MsgButtons::Ok});
+    if (!dropped.empty())
+        reportDropped(ui, dropped);
     animation.savedAsDocument = 1;
+    remapCloneReferences(animation, droppedAt);
     animation.ResolveCloneReferences();
 }
 

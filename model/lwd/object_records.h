@@ -3,6 +3,7 @@
 // clipboard block. Each record starts with a 4-byte tag and the size of its fixed part; the
 // rectangle follows at offset 8. Readers take the fields a file version carries and check every
 // length before they touch a byte: a bad record raises ArchiveError, never reads outside its span.
+#include "model/document_limits.h"
 #include "model/effect_assignment.h"
 #include "model/layer_rect.h"
 #include "platform/log_font.h"
@@ -93,12 +94,7 @@ struct CloneRecord {
 inline constexpr int kMaxObjectSide = 16384;
 inline constexpr std::int64_t kMaxShapePixels = 4LL * kWorkspaceSize * kWorkspaceSize;
 
-// Limits a record must respect to be read: outline pens and font sizes
-// drive the size of the text bitmaps, so they are kept to what the editor itself can produce.
-inline constexpr int kMaxOutlineWidth = 10;
-inline constexpr int kMaxFontHeight = 2 * kWorkspaceSize;
-inline constexpr double kMaxWidthScale = 64.0;
-inline constexpr double kMaxLetterSpacing = kWorkspaceSize;
+// The text label limits a record must respect to be read are the document's (document_limits.h).
 // A rectangle's band and stripe widths: no wider than the widest object (a wider band looks
 // the same), never negative.
 inline constexpr std::int32_t kMaxRectLineWidth = kMaxObjectSide;

@@ -1,7 +1,9 @@
 #include "model/bitmap_object.h"
 #include "model/clone_object.h"
 #include "model/document_file.h"
+#include "model/document_limits.h"
 #include "model/ellipse_object.h"
+#include "model/gif_document_import.h"
 #include "model/lwd/lwd_format.h"
 #include "model/lwd/lwd_reader.h"
 #include "model/lwd/lwd_writer.h"
@@ -17,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <set>
 
 using namespace lw;
@@ -490,15 +494,6 @@ TEST(LwdFile, FormatFailures)
     {
         OldFile file("LWDF1.3");
         file.frame(6, 1, 0);
-        Bytes blob = rectRecord(0, 0);
-        blob[0] = 'B';
-        file.record(blob);
-        file.endObjects();
-        expectBad(file.finish(), ArchiveError::Kind::BadFormat);
-    }
-    {
-        OldFile file("LWDF1.3");
-        file.frame(6, 1, 0);
         file.out.writeUint32(0xFFFFFFF0u); // a record longer than the file
         expectBad(file.out.take(), ArchiveError::Kind::EndOfFile);
     }
@@ -592,4 +587,221 @@ TEST(SaveDocument, AFailedWriteKeepsThePreviousFile)
     Settings settings;
     EXPECT_THROW(SaveDocument(doc, "/nonexistent-folder/doc.lwd", ui, settings), FileError);
     EXPECT_EQ(doc.animation.savedAsDocument, 0);
+}
+
+namespace {
+
+// A text label with the default font at the given baseline.
+std::unique_ptr<CTextObject> labelAt(const std::string& text, int x, int baseline)
+{
+    auto t = std::make_unique<CTextObject>();
+    t->font = LogFont::documentDefault();
+    t->text = text;
+    t->position = {x, baseline};
+    t->Render();
+    return t;
+}
+
+// Saves through the writer and reads the bytes back with the same limits; the reopened document
+// with the messages the reader showed.
+std::unique_ptr<CLWDoc> saveAndReopen(CLWDoc& doc, ScriptedUiPort& ui, const LwdReadLimits& limits = {})
+{
+    doc.animation.PrepareCloneReferences();
+    return load(WriteLwdDocument(doc), ui, kAllUsed, limits);
+}
+
+} // namespace
+
+TEST(DocumentLimits, LabelsResizedBeyondTheLimitsStayWithinThemAndReopen)
+{
+    // Each drag would leave a label the reader refuses (the first is the reported one: handle 3
+    // of a 30 × 27 label dragged to 900 × 10 gave a width scale of 81).
+    struct Drag {
+        const char* name;
+        int width, height; // the new size; 0 keeps the label's own
+    };
+    const Drag drags[] = {{"wide and low", 900, 10},
+                          {"very wide, same height", 40000, 0},
+                          {"very tall", 0, 9000},
+                          {"tall and narrow", 2, 2000},
+                          {"wide and flat", 100000, 1}};
+    for (const Drag& drag : drags) {
+        SCOPED_TRACE(drag.name);
+        CLWDoc doc;
+        CFrame& frame = *doc.animation.firstFrame;
+        CTextObject* t = static_cast<CTextObject*>(frame.AppendObject(labelAt("AB", 400, 500)));
+        const LayerRect r = t->rect;
+        t->Resize({r.left, r.top, r.left + (drag.width ? drag.width : rectWidth(r)),
+                   r.top + (drag.height ? drag.height : rectHeight(r))});
+        EXPECT_GT(t->widthScale, 0.0);
+        EXPECT_LE(t->widthScale, kMaxWidthScale);
+        EXPECT_LE(std::abs(t->letterSpacing), kMaxLetterSpacing);
+        EXPECT_LE(std::abs(t->font.height), kMaxFontHeight);
+        ScriptedUiPort ui;
+        const auto back = saveAndReopen(doc, ui);
+        EXPECT_TRUE(ui.messages().empty());
+        ASSERT_EQ(back->animation.firstFrame->ObjectCount(), 1);
+        const auto& reread = static_cast<const CTextObject&>(*back->animation.firstFrame->ObjectAt(0));
+        EXPECT_EQ(reread.widthScale, t->widthScale);
+        EXPECT_EQ(reread.letterSpacing, t->letterSpacing);
+        EXPECT_EQ(reread.font.height, t->font.height);
+    }
+}
+
+TEST(DocumentLimits, ALabelAtEveryLimitSavesAndReopens)
+{
+    struct Edge {
+        double widthScale, letterSpacing;
+        std::int32_t fontHeight;
+        std::int16_t outline;
+    };
+    for (const Edge e : {Edge{kMaxWidthScale, kMaxLetterSpacing, -kMaxFontHeight / 40, kMaxOutlineWidth},
+                         Edge{kMinWidthScale, kMaxLetterSpacing, kMaxFontHeight / 40, 0},
+                         Edge{1.0, -2.0, -kMaxFontHeight, 1}}) {
+        SCOPED_TRACE(e.widthScale);
+        CLWDoc doc;
+        auto t = labelAt("Ab", 300, 400);
+        t->widthScale = e.widthScale;
+        t->letterSpacing = e.letterSpacing;
+        t->font.height = e.fontHeight;
+        t->outlineWidth = e.outline;
+        t->Render();
+        const ObjectRecord written = t->WriteRecord();
+        doc.animation.firstFrame->AppendObject(std::move(t));
+        ScriptedUiPort ui;
+        const auto back = saveAndReopen(doc, ui);
+        EXPECT_TRUE(ui.messages().empty());
+        ASSERT_EQ(back->animation.firstFrame->ObjectCount(), 1);
+        EXPECT_EQ(back->animation.firstFrame->ObjectAt(0)->WriteRecord(), written);
+    }
+}
+
+TEST(DocumentLimits, TheReaderCountsExactlyWhatTheDocumentHolds)
+{
+    // Frames, rectangles, a label, a bitmap and a clone: the document's own count is the least
+    // the reader needs, so a document within the limit always reopens.
+    CLWDoc doc;
+    buildEverything(doc);
+    doc.animation.PrepareCloneReferences();
+    const std::int64_t pixels = DocumentPixels(doc.animation);
+    const Bytes bytes = WriteLwdDocument(doc);
+    ScriptedUiPort ui;
+    EXPECT_NO_THROW(load(bytes, ui, kAllUsed, LwdReadLimits{pixels}));
+    EXPECT_THROW(load(bytes, ui, kAllUsed, LwdReadLimits{pixels - 1}), ArchiveError);
+    EXPECT_TRUE(DocumentHasRoomFor(doc.animation, kMaxDocumentPixels - pixels));
+    EXPECT_FALSE(DocumentHasRoomFor(doc.animation, kMaxDocumentPixels - pixels + 1));
+
+    // Saving beyond the limit writes nothing and says why; at the limit the file reopens.
+    Settings settings;
+    const std::string path = tempPath("limit.lwd");
+    EXPECT_FALSE(SaveDocument(doc, path, ui, settings, LwdReadLimits{pixels - 1}));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, kDocumentTooLarge);
+    ASSERT_TRUE(SaveDocument(doc, path, ui, settings, LwdReadLimits{pixels}));
+    CLWDoc reopened;
+    LoadDocument(reopened, path, kAllUsed, ui, LwdReadLimits{pixels});
+    EXPECT_EQ(WriteLwdDocument(reopened), bytes);
+}
+
+TEST(DocumentLimits, WhatGifImportAcceptsTheReaderReopens)
+{
+    // Frames smaller than, equal to and larger than the screen, in both import modes: the count the
+    // import checks is never below what the document then holds.
+    GifAnimation gif;
+    gif.SetScreenSize(40, 30);
+    for (auto [w, h] : {std::pair{40, 30}, {10, 5}, {60, 8}, {40, 30}}) {
+        CRaster raster(w, h);
+        raster.FillRect(static_cast<std::uint32_t>(w * 1000 + h));
+        gif.AddFrame(raster).delay = 10;
+    }
+    gif.CountColours();
+    gif.BuildPalette(256);
+    gif.EncodeFrames();
+    const Bytes file = gif.Write();
+    for (const GifImportMode mode : {GifImportMode::Full, GifImportMode::Optimised}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        GifAnimation read;
+        ScriptedUiPort ui;
+        ASSERT_EQ(read.Read(file, ui), 1);
+        read.DecodeFrames();
+        read.FramesToRasters();
+        const std::int64_t counted = GifDocumentPixels(read);
+        ui.queueGifImport(GifImportAnswer{true, mode});
+        CLWDoc doc;
+        OpenGifDocument(doc, file, "/x/a.gif", ui);
+        ASSERT_EQ(doc.animation.TotalFrames(), 4);
+        EXPECT_LE(DocumentPixels(doc.animation), counted);
+        EXPECT_NO_THROW(saveAndReopen(doc, ui, LwdReadLimits{counted}));
+    }
+}
+
+TEST(DocumentLimits, ADamagedRecordLosesOnlyItsOwnLayer)
+{
+    // Frame 1: rectangle, a label whose width scale no label can have, an unknown tag, rectangle.
+    // Frame 2: a clone of frame 1's last rectangle (layer index 3 as written).
+    CLWDoc source;
+    auto label = labelAt("Hi", 600, 600);
+    ObjectRecord badLabel = label->WriteRecord();
+    const double tooWide = 100.0;
+    std::memcpy(badLabel.data() + 24, &tooWide, sizeof tooWide);
+    Bytes unknown = rectRecord(0, 0);
+    unknown[0] = 'B';
+    OldFile file("LWDF1.3");
+    file.frame(6, 1, 0);
+    file.record(rectRecord(600, 600));
+    file.record(badLabel);
+    file.record(unknown);
+    Bytes last = rectRecord(610, 610);
+    last[24] = 0x42; // a fill colour to recognise it by
+    file.record(last);
+    file.endObjects();
+    file.frame(6, 2, 0);
+    Bytes clone = {'C', 'L', 'O', 'N'};
+    put32(clone, 72);
+    for (int v : {610, 610, 614, 613})
+        put32(clone, static_cast<std::uint32_t>(v));
+    while (clone.size() < 68)
+        put32(clone, 0);
+    put32(clone, 3); // frame 0, layer 3
+    file.record(clone);
+    file.endObjects();
+    ScriptedUiPort ui;
+    const auto doc = load(file.finish(), ui);
+    const CFrame& first = *doc->animation.firstFrame;
+    ASSERT_EQ(first.ObjectCount(), 2);
+    EXPECT_EQ(first.ObjectAt(0)->rect.left, 600);
+    EXPECT_EQ(static_cast<const CRectObject&>(*first.ObjectAt(1)).style.fillColour & 0xFF, 0x42u);
+    const CFrame& second = *doc->animation.FrameAt(1);
+    ASSERT_EQ(second.ObjectCount(), 1);
+    EXPECT_EQ(second.ObjectAt(0)->CloneSource(), first.ObjectAt(1));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(ui.messages()[0].text, std::string(kDamagedLayersText) +
+                                         "frame 1, layer 2 (text label): text width scale out of range\n"
+                                         "frame 1, layer 3 (unknown kind): unknown tag\n");
+}
+
+TEST(DocumentLimits, ACloneOfADroppedLayerGoesWithIt)
+{
+    OldFile file("LWDF1.3");
+    file.frame(6, 1, 0);
+    Bytes bad = rectRecord(600, 600);
+    bad[16] = bad[8]; // right = left: an empty rectangle
+    file.record(bad);
+    Bytes clone = {'C', 'L', 'O', 'N'};
+    put32(clone, 72);
+    for (int v : {600, 600, 604, 603})
+        put32(clone, static_cast<std::uint32_t>(v));
+    while (clone.size() < 68)
+        put32(clone, 0);
+    put32(clone, 0); // frame 0, layer 0: the dropped rectangle
+    file.record(clone);
+    file.endObjects();
+    ScriptedUiPort ui;
+    const auto doc = load(file.finish(), ui);
+    EXPECT_EQ(doc->animation.firstFrame->ObjectCount(), 0);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text,
+              std::string(kDamagedLayersText) + "frame 1, layer 1 (rectangle): object size out of range\n");
 }
