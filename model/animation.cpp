@@ -252,10 +252,12 @@ bool CAnimation::RemoveFirstCloneOf(CFrame& frame, const CLayerObject* source)
 
 void CAnimation::RetargetClones(const CLayerObject* from, CLayerObject* to)
 {
-    for (CFrame* f = firstFrame.get(); f; f = f->next.get())
+    for (CFrame* f = firstFrame.get(); f; f = f->next.get()) {
         for (CLayerObject* o = f->head.get(); o; o = o->next.get())
             if (o->IsClone() && o->CloneSource() == from)
                 o->SetCloneSource(to);
+        f->RetargetUndoClones(from, to);
+    }
 }
 
 void CAnimation::PrepareCloneReferences()

@@ -16,7 +16,10 @@ LayerClipboardBlock CopySelectedToBlock(const CLayerList& list)
             continue;
         ObjectRecord record;
         if (object->IsClone()) {
+            // A clone travels as a bitmap of what it shows, with all three of its effects.
             const auto asBitmap = object->Duplicate();
+            if (asBitmap)
+                asBitmap->animationEffect = object->animationEffect;
             if (asBitmap && asBitmap->ownImage.hasBlock())
                 record = asBitmap->WriteRecord();
         } else {

@@ -1,5 +1,7 @@
 #include "model/layer_list.h"
 
+#include "model/clone_object.h"
+
 #include "model/clip_region.h"
 
 #include <QPainter>
@@ -10,6 +12,16 @@ namespace lw {
 
 std::unique_ptr<CLayerObject> CopyForUndo(const CLayerObject& object)
 {
+    if (object.IsClone()) {
+        // Undo must give back a clone that follows its source, not a bitmap of its pixels.
+        auto clone = std::make_unique<CCloneObject>();
+        clone->CopyFrom(object);
+        clone->ownImage.CopyPixels(object.ownImage);
+        clone->source = object.CloneSource();
+        clone->sourceRef = object.CloneSourceRef();
+        clone->animationEffect = object.animationEffect;
+        return clone;
+    }
     std::unique_ptr<CLayerObject> copy = object.Duplicate();
     if (copy)
         copy->animationEffect = object.animationEffect;
@@ -193,6 +205,16 @@ void CLayerList::RetargetClones(const CLayerObject* gone, CLayerObject* successo
     for (CLayerObject* object = head.get(); object; object = object->next.get())
         if (object->IsClone() && object->CloneSource() == gone)
             object->SetCloneSource(successor);
+    RetargetUndoClones(gone, successor);
+}
+
+void CLayerList::RetargetUndoClones(const CLayerObject* gone, CLayerObject* successor)
+{
+    if (!undoList)
+        return;
+    for (UndoEntry& entry : *undoList)
+        if (entry.copy && entry.copy->IsClone() && entry.copy->CloneSource() == gone)
+            entry.copy->SetCloneSource(successor);
 }
 
 int CLayerList::SelectAll()
@@ -375,16 +397,18 @@ void CLayerList::Commit()
 void CLayerList::Cancel()
 {
     if (undoList) {
-        std::vector<UndoEntry> entries = std::move(*undoList);
-        // Live objects give way to their copies; clones follow to the copy of their source.
+        // Live objects give way to their copies; clones, live and copied, follow to the copy of
+        // their source.
         while (head) {
             std::unique_ptr<CLayerObject> owned = UnlinkObject(head.get());
             CLayerObject* successor = nullptr;
-            for (UndoEntry& entry : entries)
+            for (UndoEntry& entry : *undoList)
                 if (entry.original == owned.get())
                     successor = entry.copy.get();
             RetargetClones(owned.get(), successor);
+            RetargetUndoClones(owned.get(), successor);
         }
+        std::vector<UndoEntry> entries = std::move(*undoList);
         undoList.reset();
         for (UndoEntry& entry : entries)
             if (entry.copy)

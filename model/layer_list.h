@@ -89,6 +89,9 @@ public:
     // Every clone whose source is `gone` gets `successor` (the undo copy of `gone` when one exists
     // and no successor is given). Call before `gone` is destroyed.
     void ForgetObject(const CLayerObject* gone, CLayerObject* successor = nullptr);
+    // The same for the clones among the undo copies, which stay clones so that undo gives back
+    // live clones.
+    void RetargetUndoClones(const CLayerObject* gone, CLayerObject* successor);
 
     std::int32_t selectionHidden = 0;
     std::unique_ptr<CLayerObject> head; // bottom-most object
@@ -114,7 +117,8 @@ private:
 // clone's Compose does not re-create a composite that already holds the backdrop.
 void matchCloneSize(CLayerObject& object);
 
-// An undo copy: the kind's copy with the animation effect kept (so that undo restores it).
+// An undo copy: the kind's copy with the animation effect kept (so that undo restores it); a
+// clone's copy is a clone of the same source.
 std::unique_ptr<CLayerObject> CopyForUndo(const CLayerObject& object);
 
 } // namespace lw

@@ -1,4 +1,5 @@
 #include "model/animation.h"
+#include "model/clone_object.h"
 #include "model_test_objects.h"
 
 #include <gtest/gtest.h>
@@ -156,4 +157,115 @@ TEST(CloneReferenceTest, CloneTakesANewSourceSizeWithoutLosingItsBackdrop)
     EXPECT_EQ(clone->rect, (LayerRect{400, 580, 408, 586}));
     // Half black over the white canvas: (0 * 127 + 255 * 128) / 255 in every channel.
     EXPECT_EQ(clone->composite.GetPixel(7, 5), 0x00808080u);
+}
+
+namespace {
+
+lw::CCloneObject* addLiveClone(CFrame& f, CLayerObject* source, int x, int y)
+{
+    auto* clone = static_cast<lw::CCloneObject*>(f.AppendObject(std::make_unique<lw::CCloneObject>(source)));
+    clone->MoveTo(x, y);
+    clone->introEffect = {1, 2, 3};
+    clone->outroEffect = {4, 5, 6};
+    clone->animationEffect = {7, 8, 9};
+    return clone;
+}
+
+// After the undo the frame's clone must still be a clone of `source`, with its place and effects,
+// follow a recolouring and be saved as a clone record.
+void expectLiveClone(CAnimation& a, CFrame& frame, int index, CLayerObject* source, int x, int y)
+{
+    CLayerObject* restored = frame.ObjectAt(index);
+    ASSERT_NE(restored, nullptr);
+    ASSERT_TRUE(restored->IsClone());
+    EXPECT_EQ(restored->CloneSource(), source);
+    EXPECT_EQ(restored->rect.left, x);
+    EXPECT_EQ(restored->rect.top, y);
+    EXPECT_EQ(restored->introEffect, (lw::EffectAssignment{1, 2, 3}));
+    EXPECT_EQ(restored->outroEffect, (lw::EffectAssignment{4, 5, 6}));
+    EXPECT_EQ(restored->animationEffect, (lw::EffectAssignment{7, 8, 9}));
+    // The source may itself be an undo copy (a bitmap), so it is recoloured through its pixels.
+    source->ownImage.FillRect(0x0000FF00);
+    frame.UpdateAllComposites();
+    EXPECT_EQ(restored->composite.GetPixel(1, 1), 0x0000FF00u);
+    a.PrepareCloneReferences();
+    const auto record = restored->WriteRecord();
+    EXPECT_EQ(std::string(record.begin(), record.begin() + 4), "CLON");
+    EXPECT_EQ(restored->CloneSourceRef(), a.ReferenceOf(source));
+}
+
+} // namespace
+
+TEST(CloneUndo, DeleteThenUndoGivesBackLiveClones)
+{
+    // Three deletions undone: an unrelated layer, the source itself, the clone itself.
+    for (int doomedIndex : {1, 0, 2}) {
+        SCOPED_TRACE(doomedIndex);
+        CAnimation a;
+        CFrame& f = *a.firstFrame;
+        f.AppendObject(solid(400, 580, 5, 5, 0x00FF0000));
+        f.AppendObject(solid(420, 580, 5, 5, 0x000000FF));
+        addLiveClone(f, f.ObjectAt(0), 440, 585);
+        f.BeginStructuralEdit();
+        f.ObjectAt(doomedIndex)->selected = 1;
+        f.DeleteSelected();
+        f.Cancel();
+        ASSERT_EQ(f.ObjectCount(), 3);
+        expectLiveClone(a, f, 2, f.ObjectAt(0), 440, 585);
+    }
+}
+
+TEST(CloneUndo, UndoneClonesFollowSourcesOnOtherFrames)
+{
+    CAnimation a;
+    CFrame& first = *a.firstFrame;
+    CLayerObject* source = first.AppendObject(solid(400, 580, 5, 5, 0x00FF0000));
+    CFrame& second = *a.AppendFrame();
+    addLiveClone(second, source, 450, 590);
+    second.BeginStructuralEdit();
+    second.SelectAll();
+    second.DeleteSelected();
+    second.Cancel();
+    ASSERT_EQ(second.ObjectCount(), 1);
+    expectLiveClone(a, second, 0, source, 450, 590);
+}
+
+TEST(CloneUndo, AnUndoCopyNeverKeepsASourceThatIsGone)
+{
+    // The clone's frame holds an undo copy while its source's frame deletes the source for good:
+    // the undone clone has no source rather than a dangling one (the sanitizer build checks).
+    CAnimation a;
+    CFrame& first = *a.firstFrame;
+    CLayerObject* source = first.AppendObject(solid(400, 580, 5, 5, 0x00FF0000));
+    CFrame& second = *a.AppendFrame();
+    addLiveClone(second, source, 450, 590);
+    second.BeginStructuralEdit();
+    second.SelectAll();
+    second.DeleteSelected();
+
+    first.BeginStructuralEdit();
+    first.SelectAll();
+    first.DeleteSelected();
+    first.Commit();
+
+    second.Cancel();
+    ASSERT_EQ(second.ObjectCount(), 1);
+    EXPECT_TRUE(second.ObjectAt(0)->IsClone());
+    EXPECT_EQ(second.ObjectAt(0)->CloneSource(), nullptr);
+    second.UpdateAllComposites();
+    a.PrepareCloneReferences(); // the orphan goes before a save
+    EXPECT_EQ(second.ObjectCount(), 0);
+
+    // Deleting the source and undoing that brings the source and its clone's link back together.
+    CLayerObject* again = first.AppendObject(solid(400, 580, 5, 5, 0x00FF0000));
+    addLiveClone(second, again, 450, 590);
+    second.BeginStructuralEdit();
+    second.SelectAll();
+    second.DeleteSelected();
+    first.BeginStructuralEdit();
+    first.SelectAll();
+    first.DeleteSelected();
+    first.Cancel();
+    second.Cancel();
+    expectLiveClone(a, second, 0, first.ObjectAt(0), 450, 590);
 }

@@ -37,7 +37,7 @@ TEST(ModelWithKindsTest, CloneFollowsItsRecolouredSource)
     EXPECT_EQ(second.image.GetPixel(505 - 366, 605 - 570), 0x0000FF00u);
 }
 
-TEST(ModelWithKindsTest, StructuralUndoCopiesACloneAsABitmapOfItsSource)
+TEST(ModelWithKindsTest, StructuralUndoGivesBackTheCloneOfItsSource)
 {
     CAnimation a;
     CRectObject* source = addSolidRect(*a.firstFrame, {400, 580, 420, 590}, 0x00ABCDEF);
@@ -51,7 +51,8 @@ TEST(ModelWithKindsTest, StructuralUndoCopiesACloneAsABitmapOfItsSource)
     second.Cancel();
     ASSERT_EQ(second.ObjectCount(), 1);
     const CLayerObject* restored = second.ObjectAt(0);
-    EXPECT_EQ(restored->type, kTypeBitmap);
+    EXPECT_EQ(restored->type, kTypeClone);
+    EXPECT_EQ(restored->CloneSource(), source);
     EXPECT_EQ(restored->rect, (LayerRect{500, 600, 520, 610}));
     EXPECT_EQ(restored->ownImage.GetPixel(3, 3), 0x00ABCDEFu);
     EXPECT_EQ(restored->animationEffect, (EffectAssignment{3, 1, 0}));

@@ -192,10 +192,17 @@ TEST(LayerClipboard, ClonesTravelAsBitmapsOfWhatTheyShow)
     CLayerObject* clone = from.AppendObject(std::make_unique<CCloneObject>(source));
     clone->MoveTo(20, 30);
     clone->selected = 1;
+    clone->introEffect = {21, 1, 2};
+    clone->outroEffect = {22, 3, 4};
+    clone->animationEffect = {23, 5, 6};
     CLayerList to;
     EXPECT_EQ(PasteBlock(to, CopySelectedToBlock(from)), 1);
     ASSERT_EQ(to.ObjectCount(), 1);
     EXPECT_EQ(to.head->type, kTypeBitmap);
+    // All three effects travel with it.
+    EXPECT_EQ(to.head->introEffect, (EffectAssignment{21, 1, 2}));
+    EXPECT_EQ(to.head->outroEffect, (EffectAssignment{22, 3, 4}));
+    EXPECT_EQ(to.head->animationEffect, (EffectAssignment{23, 5, 6}));
     EXPECT_EQ(to.head->rect, (LayerRect{20, 30, 23, 32}));
     EXPECT_EQ(lwtest::topDownPixels(to.head->ownImage), lwtest::topDownPixels(source->ownImage));
 
