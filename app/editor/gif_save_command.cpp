@@ -3,6 +3,7 @@
 #include "app/editor/editor_questions.h"
 #include "engine/animation_compiler.h"
 #include "output/gif_export.h"
+#include "output/html_page.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 
@@ -15,11 +16,6 @@ namespace lw {
 namespace {
 
 constexpr const char* kAppTitle = "Quarvex Loopwright GIF Animator";
-
-bool endsWith(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 // The wait cursor while the animation compiles and the file is written (only with a GUI).
 class WaitCursor {
@@ -59,16 +55,7 @@ const char* gifWriteFailedText()
 
 std::string defaultGifName(const CLWDoc& doc)
 {
-    std::string name = doc.animation.sourcePath;
-    if (name.empty())
-        name = doc.pathName;
-    if (name.empty())
-        name = doc.title;
-    if (endsWith(name, ".lwd"))
-        name.resize(name.size() - 4);
-    if (!endsWith(name, ".gif"))
-        name += ".gif";
-    return name;
+    return defaultGifName(doc.animation.sourcePath, doc.pathName, doc.title);
 }
 
 FileQuestion gifSaveAsQuestion(const CLWDoc& doc)

@@ -6,6 +6,7 @@
 #include "app/editor/document_manager.h"
 #include "app/editor/frame_export.h"
 #include "app/editor/gif_save_command.h"
+#include "app/editor/html_page_command.h"
 #include "app/widgets/about_box.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
@@ -18,9 +19,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 
@@ -186,6 +189,20 @@ void EditorApplication::registerHandlers()
                  }));
     a.setHandler(cmd::ExportFrame, onActive([this](DocumentSession& s) {
                      exportFrame(s.doc, s.currentFrame(), *ui_, *questions_);
+                 }));
+    a.setHandler(cmd::HtmlPage, onActive([this, &w](DocumentSession& s) {
+                     const auto page = saveHtmlPage(s.doc, *ui_);
+                     if (!page)
+                         return;
+                     QMessageBox box(QMessageBox::NoIcon, tr("Сохранение HTML страницы"),
+                                     htmlPageSavedText(*page), QMessageBox::Ok | QMessageBox::Cancel, &w);
+                     auto* open = new QCheckBox(tr("Открыть страницу в Обозревателе"), &box);
+                     open->setChecked(true);
+                     box.setCheckBox(open);
+                     if (box.exec() == QMessageBox::Ok && open->isChecked()) {
+                         openUrl(QUrl::fromLocalFile(QString::fromStdString(*page)));
+                         w.showMinimized();
+                     }
                  }));
     if (auto* qtUi = dynamic_cast<QtUiPort*>(ui_.get()))
         qtUi->setGifSaveTools([this] { return gifSaveTools(); });
