@@ -113,6 +113,20 @@ void CRaster::CopyPixels(const CRaster& other)
     std::memcpy(memory_.data(), other.memory_.data(), memory_.size() * 4);
 }
 
+bool CRaster::AdoptPixels(int width, int height, std::vector<std::uint32_t>&& pixels)
+{
+    if (width <= 0 || height <= 0 ||
+        pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) ||
+        static_cast<std::int64_t>(pixels.size()) > kMaxRasterPixels)
+        return false;
+    memory_ = std::move(pixels);
+    lockedBits_ = nullptr;
+    header_.biWidth = width;
+    header_.biHeight = height;
+    header_.biSizeImage = static_cast<std::uint32_t>(memory_.size() * 4);
+    return true;
+}
+
 namespace {
 
 // The part of a w × h source placed at (x, y) that lands inside a W × H destination.

@@ -64,6 +64,9 @@ public:
     void CopyFrom(const CRaster* other);
     void CopyFrom(const CRaster& other) { CopyFrom(&other); }
     void CopyPixels(const CRaster& other);
+    // Becomes a width × height raster that takes over the block (bottom-up) without copying it.
+    // A block of another size is refused: returns false and nothing changes.
+    bool AdoptPixels(int width, int height, std::vector<std::uint32_t>&& pixels);
     void PasteInto(CRaster& destination, int x, int y) const;
     void CompositeOnto(CRaster& destination, int x, int y) const;
     std::uint32_t GetPixel(int x, int y) const;

@@ -151,12 +151,19 @@ ObjectRecord CBitmapObject::WriteRecord() const
     return encodeRecord(record);
 }
 
-void CBitmapObject::ReadRecord(const BitmapRecord& record)
+void CBitmapObject::ReadRecord(BitmapRecord&& record)
 {
-    readCommonRecordFields(*this, record.common);
+    // The decoder sized the pixels from the same rectangle; they move into the object.
+    readCommonRecordFields(*this, record.common, false);
+    const int w = width(), h = height();
+    if (!ownImage.AdoptPixels(w, h, std::move(record.pixels))) {
+        ownImage.Create(w, h);
+        std::copy_n(record.pixels.begin(), std::min(record.pixels.size(), ownImage.pixelCount()),
+                    ownImage.bits());
+    }
+    composite.Create(w, h);
     hasTransparency = record.hasTransparency;
     reserved = record.reserved;
-    std::copy(record.pixels.begin(), record.pixels.end(), ownImage.bits());
     unscaledPixels.reset();
 }
 

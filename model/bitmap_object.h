@@ -29,7 +29,7 @@ public:
     void TakePixels(CRaster&& pixels);
     void CopyPixels(const CRaster& pixels);
     bool LoadPackedDib(std::span<const std::uint8_t> block);
-    void ReadRecord(const BitmapRecord& record);
+    void ReadRecord(BitmapRecord&& record);
 
     // Pixel tools, in workspace coordinates.
     void StampBrush(int x, int y, std::uint32_t colour, int size);

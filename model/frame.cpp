@@ -139,15 +139,21 @@ void CFrame::RenderWithChain()
     Render();
 }
 
-void CFrame::SetBackgroundFrame(CFrame* frame)
+void CFrame::LinkBackgroundFrame(CFrame* frame)
 {
     if (!frame || frame == this) {
         backgroundFrame = nullptr;
     } else {
-        frame->Render();
         backgroundFrame = frame;
         backgroundColour = frame->backgroundColour;
     }
+}
+
+void CFrame::SetBackgroundFrame(CFrame* frame)
+{
+    if (frame && frame != this)
+        frame->Render();
+    LinkBackgroundFrame(frame);
     UpdateAllComposites();
     Render();
 }

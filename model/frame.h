@@ -33,6 +33,9 @@ public:
     void AttachToCanvas(const LayerRect* canvasRect, CAnimation* owner = nullptr);
     // None clears the backdrop; a frame is never its own backdrop.
     void SetBackgroundFrame(CFrame* frame);
+    // The same link without rendering anything, for readers that render every frame once at
+    // the end (CAnimation::RenderAllFrames renders backdrops first).
+    void LinkBackgroundFrame(CFrame* frame);
     void Render();
     // Paints only the background into a canvas-sized raster: the background frame's image, or
     // the background colour with the border (the animation engine starts its steps from it).

@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <cstring>
 
 namespace lw {
 
@@ -96,15 +97,21 @@ void CLayerObject::Compose(const LayerRect* area)
     bool transparent = false;
     const std::uint32_t* src = ownImage.bits();
     std::uint32_t* dst = composite.bits();
+    const auto n = static_cast<std::size_t>(r.right - r.left);
     for (int y = r.top; y < r.bottom; ++y) {
-        const std::size_t srcRow = ownImage.indexOf(0, y);
-        const std::size_t dstRow = composite.indexOf(0, y);
-        for (int x = r.left; x < r.right; ++x) {
-            const std::uint32_t s = src[srcRow + x];
-            if (s >> 24)
-                transparent = true;
-            dst[dstRow + x] = composePixel(s, dst[dstRow + x]);
+        const std::uint32_t* s = src + ownImage.indexOf(r.left, y);
+        std::uint32_t* d = dst + composite.indexOf(r.left, y);
+        // Most rows are wholly opaque: one pass to find out, then a plain copy.
+        std::uint32_t any = 0;
+        for (std::size_t x = 0; x < n; ++x)
+            any |= s[x];
+        if (any >> 24 == 0) {
+            std::memcpy(d, s, n * sizeof *s);
+            continue;
         }
+        transparent = true;
+        for (std::size_t x = 0; x < n; ++x)
+            d[x] = composePixel(s[x], d[x]);
     }
     if (transparent)
         hasTransparency = 1;

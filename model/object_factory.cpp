@@ -15,9 +15,9 @@ std::unique_ptr<CLayerObject> ReadObjectRecord(std::span<const std::uint8_t> rec
     // Each record is decoded completely before an object exists, so a bad one leaves nothing.
     switch (objectRecordKind(record)) {
     case ObjectRecordKind::Bitmap: {
-        const BitmapRecord r = decodeBitmapRecord(record, version);
+        BitmapRecord r = decodeBitmapRecord(record, version);
         auto object = std::make_unique<CBitmapObject>();
-        object->ReadRecord(r);
+        object->ReadRecord(std::move(r));
         return object;
     }
     case ObjectRecordKind::Rectangle: {

@@ -9,6 +9,19 @@
 
 namespace lw {
 
+ArchiveReader ArchiveReader::viewing(std::span<const std::uint8_t> bytes)
+{
+    ArchiveReader reader;
+    reader.data_ = bytes;
+    return reader;
+}
+
+// A moved vector keeps its buffer, so a view of the owned bytes stays valid.
+ArchiveReader::ArchiveReader(ArchiveReader&& other) noexcept
+    : owned_(std::move(other.owned_)), data_(other.data_), pos_(other.pos_)
+{
+}
+
 ArchiveReader ArchiveReader::fromFile(const std::string& path)
 {
     return ArchiveReader(readFile(path));
@@ -71,6 +84,11 @@ std::vector<std::uint8_t> ArchiveReader::readBytes(std::size_t count)
 {
     const std::uint8_t* p = take(count);
     return {p, p + count};
+}
+
+std::span<const std::uint8_t> ArchiveReader::viewBytes(std::size_t count)
+{
+    return {take(count), count};
 }
 
 std::string ArchiveReader::readString()

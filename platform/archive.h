@@ -11,8 +11,14 @@ namespace lw {
 
 class ArchiveReader {
 public:
-    explicit ArchiveReader(std::vector<std::uint8_t> data) : data_(std::move(data)) {}
+    explicit ArchiveReader(std::vector<std::uint8_t> data) : owned_(std::move(data)), data_(owned_) {}
+    // Reads bytes the caller keeps alive for the reader's lifetime, without copying them.
+    static ArchiveReader viewing(std::span<const std::uint8_t> bytes);
     static ArchiveReader fromFile(const std::string& path);
+    ArchiveReader(const ArchiveReader&) = delete;
+    ArchiveReader& operator=(const ArchiveReader&) = delete;
+    ArchiveReader(ArchiveReader&& other) noexcept;
+    ArchiveReader& operator=(ArchiveReader&&) = delete;
 
     std::uint8_t readUint8();
     std::uint16_t readUint16();
@@ -21,6 +27,8 @@ public:
     double readFloat64();
     void readBytes(std::span<std::uint8_t> out);
     std::vector<std::uint8_t> readBytes(std::size_t count);
+    // The next count bytes in place: valid while the reader's bytes are.
+    std::span<const std::uint8_t> viewBytes(std::size_t count);
     // Length-prefixed string, returned as the stored bytes (code page 1251 in documents).
     std::string readString();
     // The same, converted from code page 1251 to UTF-8.
@@ -31,11 +39,13 @@ public:
     std::size_t remaining() const { return data_.size() - pos_; }
     bool atEnd() const { return pos_ >= data_.size(); }
     void skip(std::size_t count);
-    const std::vector<std::uint8_t>& data() const { return data_; }
+    std::span<const std::uint8_t> data() const { return data_; }
 
 private:
+    ArchiveReader() = default;
     const std::uint8_t* take(std::size_t count);
-    std::vector<std::uint8_t> data_;
+    std::vector<std::uint8_t> owned_; // empty when viewing the caller's bytes
+    std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;
 };
 

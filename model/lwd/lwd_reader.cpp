@@ -142,7 +142,7 @@ bool ClearUnknownInFrame(CFrame& frame, const EffectCatalog& catalog)
 void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const EffectCatalog& catalog,
                      UiPort& ui, const LwdReadLimits& limits)
 {
-    ArchiveReader in(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    ArchiveReader in = ArchiveReader::viewing(bytes);
     const std::string magic = in.readString();
     const auto version = LwdVersionOfMagic(magic);
     if (!version) {
@@ -175,6 +175,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
     std::vector<std::string> dropped;
     std::vector<std::pair<int, int>> droppedAt; // frame and layer index as written
     int frameNumber = 0;
+    bool hasClones = false;
     CFrame* frame = nullptr;
     while (tag == kFrameSectionTag) {
         ++frameNumber;
@@ -215,7 +216,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
                 break;
             if (length > in.remaining())
                 throw ArchiveError(ArchiveError::Kind::EndOfFile);
-            const std::vector<std::uint8_t> record = in.readBytes(length);
+            const std::span<const std::uint8_t> record = in.viewBytes(length);
             budget.spend(recordPixels(record));
             CLayerObject* object = nullptr;
             try {
@@ -228,6 +229,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
                 droppedAt.emplace_back(frameNumber - 1, layerNumber - 1);
                 continue;
             }
+            hasClones = hasClones || object->IsClone();
             const bool introCleared = ClearIfUnknown(object->introEffect, catalog);
             const bool outroCleared = ClearIfUnknown(object->outroEffect, catalog);
             cleared = cleared || introCleared || outroCleared;
@@ -238,7 +240,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
                 background = earlier;
                 break;
             }
-        frame->SetBackgroundFrame(background);
+        frame->LinkBackgroundFrame(background);
         tag = in.readString();
     }
     if (tag == kLinkSectionTag) {
@@ -259,6 +261,9 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
     animation.savedAsDocument = 1;
     remapCloneReferences(animation, droppedAt);
     animation.ResolveCloneReferences();
+    // Clones show their sources only once resolved.
+    if (hasClones)
+        animation.RenderAllFrames();
 }
 
 } // namespace lw

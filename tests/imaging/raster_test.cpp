@@ -76,7 +76,7 @@ TEST(RasterFill, FillRectIsClippedAndExclusive)
     RasterRect rect{-5, 1, 2, 100};
     r.FillRect(0xAB000001, rect);
     EXPECT_EQ(topDownPixels(r), (std::vector<std::uint32_t>{0, 0, 0, 0, 0xAB000001, 0xAB000001, 0, 0,
-                                                           0xAB000001, 0xAB000001, 0, 0}));
+                                                            0xAB000001, 0xAB000001, 0, 0}));
 }
 
 TEST(RasterCopy, CopyFromAndCopyPixels)
@@ -95,14 +95,44 @@ TEST(RasterCopy, CopyFromAndCopyPixels)
     EXPECT_EQ(d.bits()[0], 0u);
 }
 
+TEST(RasterAdopt, TakesABlockOfExactlyItsSizeWithoutCopying)
+{
+    struct Case {
+        int width, height;
+        std::size_t block;
+        bool taken;
+    };
+    for (const Case& c : {Case{2, 3, 6, true}, Case{3, 2, 6, true}, Case{2, 3, 5, false},
+                          Case{2, 3, 7, false}, Case{0, 6, 6, false}, Case{-2, -3, 6, false}}) {
+        CRaster r(1, 1);
+        r.bits()[0] = 9;
+        std::vector<std::uint32_t> block(c.block);
+        for (std::size_t i = 0; i < block.size(); ++i)
+            block[i] = static_cast<std::uint32_t>(i + 1);
+        const std::uint32_t* storage = block.data();
+        EXPECT_EQ(r.AdoptPixels(c.width, c.height, std::move(block)), c.taken) << c.width << "x" << c.height;
+        if (c.taken) {
+            EXPECT_EQ(r.width(), c.width);
+            EXPECT_EQ(r.height(), c.height);
+            EXPECT_EQ(r.header().biSizeImage, c.block * 4);
+            EXPECT_EQ(r.bits(), storage);
+            EXPECT_EQ(r.GetPixel(0, c.height - 1), 1u); // the block is bottom-up
+        } else {
+            EXPECT_EQ(r.width(), 1);
+            EXPECT_EQ(r.bits()[0], 9u);
+        }
+    }
+}
+
 TEST(RasterPaste, KeepsTransparencyAndClips)
 {
     const CRaster src = rasterFromRows(2, 2, {0xFF000001, 2, 3, 4});
     CRaster dst(3, 3);
     dst.FillRect(0x00FFFFFF);
     src.PasteInto(dst, 2, -1);
-    EXPECT_EQ(topDownPixels(dst), (std::vector<std::uint32_t>{0x00FFFFFF, 0x00FFFFFF, 3, 0x00FFFFFF, 0x00FFFFFF,
-                                                             0x00FFFFFF, 0x00FFFFFF, 0x00FFFFFF, 0x00FFFFFF}));
+    EXPECT_EQ(topDownPixels(dst),
+              (std::vector<std::uint32_t>{0x00FFFFFF, 0x00FFFFFF, 3, 0x00FFFFFF, 0x00FFFFFF, 0x00FFFFFF,
+                                          0x00FFFFFF, 0x00FFFFFF, 0x00FFFFFF}));
     src.PasteInto(dst, 0, 1);
     EXPECT_EQ(dst.GetPixel(0, 1), 0xFF000001u);
     src.PasteInto(dst, 10, 10); // fully outside: nothing

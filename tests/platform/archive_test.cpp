@@ -73,14 +73,17 @@ TEST(Archive, TextIsStoredInCodePage1251)
 
 TEST(Archive, ReadingPastTheEndRaisesEndOfFile)
 {
+    // Both a reader that owns its bytes and one that views the caller's.
     auto expectEof = [](std::vector<std::uint8_t> bytes, auto read) {
-        ArchiveReader r(std::move(bytes));
-        try {
-            read(r);
-            ADD_FAILURE() << "no error raised";
-        } catch (const ArchiveError& e) {
-            EXPECT_EQ(e.kind(), ArchiveError::Kind::EndOfFile);
-        }
+        ArchiveReader viewing = ArchiveReader::viewing(bytes);
+        ArchiveReader owning(bytes);
+        for (ArchiveReader* r : {&viewing, &owning})
+            try {
+                read(*r);
+                ADD_FAILURE() << "no error raised";
+            } catch (const ArchiveError& e) {
+                EXPECT_EQ(e.kind(), ArchiveError::Kind::EndOfFile);
+            }
     };
     expectEof({1, 2, 3}, [](ArchiveReader& r) { r.readInt32(); });
     expectEof({}, [](ArchiveReader& r) { r.readUint8(); });
@@ -90,6 +93,31 @@ TEST(Archive, ReadingPastTheEndRaisesEndOfFile)
     expectEof({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, [](ArchiveReader& r) { r.readString(); });
     expectEof({1, 2}, [](ArchiveReader& r) { r.readBytes(3); });
     expectEof({1, 2}, [](ArchiveReader& r) { r.skip(3); });
+    expectEof({1, 2, 3}, [](ArchiveReader& r) {
+        r.readUint8();
+        r.viewBytes(3);
+    });
+}
+
+TEST(Archive, AViewingReaderReadsTheCallersBytesInPlace)
+{
+    ArchiveWriter w;
+    w.writeInt32(-7);
+    w.writeString("frame");
+    w.writeBytes(std::string_view("\x01\x02\x03", 3));
+    const std::vector<std::uint8_t> bytes = w.take();
+    ArchiveReader r = ArchiveReader::viewing(bytes);
+    EXPECT_EQ(r.readInt32(), -7);
+    EXPECT_EQ(r.readString(), "frame");
+    const std::span<const std::uint8_t> rest = r.viewBytes(3);
+    EXPECT_EQ(rest.data(), bytes.data() + bytes.size() - 3);
+    EXPECT_EQ(rest[2], 3);
+    EXPECT_TRUE(r.atEnd());
+    // Moving an owning reader keeps its view of the bytes it owns.
+    ArchiveReader owning{std::vector<std::uint8_t>(bytes)};
+    ArchiveReader moved(std::move(owning));
+    EXPECT_EQ(moved.readInt32(), -7);
+    EXPECT_EQ(moved.readString(), "frame");
 }
 
 TEST(Archive, WideStringMarkerIsABadFormat)

@@ -4,6 +4,7 @@
 
 #include "model/document_file.h"
 #include "platform/errors.h"
+#include "platform/file_io.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -38,7 +39,9 @@ std::unique_ptr<LoadedDocument> loadInput(const Options& options, ConsoleUiPort&
         lw::afterOpenDocument(loaded->doc, options.input);
         lw::setDocumentTitle(loaded->doc, std::filesystem::path(options.input).filename().string());
         lw::CompletePendingImport(loaded->doc, ui);
-        loaded->doc.animation.RenderAllFrames();
+        // A document comes back from its reader rendered; GIFs and pictures are rendered here.
+        if (lw::fileExtension(options.input) != "lwd")
+            loaded->doc.animation.RenderAllFrames();
     } catch (const lw::ArchiveError& e) {
         const std::string reason = !ui.lastText().empty() ? ui.lastText() : e.what();
         throw ToolError{kExitBadInput, options.input + ": not a valid document or picture (" + reason + ")"};

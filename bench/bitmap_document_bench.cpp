@@ -1,0 +1,211 @@
+// A document of 100 frames of 728 × 90, each one full-frame bitmap layer (a 26 MB .lwd), made
+// here rather than stored. Loading it is compared with reading the file's bytes; lwtool render of
+// it with ImageMagick's convert -layers Optimize on the same frames as PNG, and lwtool render
+// --no-optimise with lwtool render. Counters: peak resident memory of the lwtool process against
+// the document's pixel bytes, and the output size.
+#include "bench/ratio_main.h"
+
+#include "model/bitmap_from_picture.h"
+#include "model/document.h"
+#include "model/document_file.h"
+#include "model/lwd/lwd_writer.h"
+#include "platform/file_io.h"
+#include "platform/ui_port.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+#include <filesystem>
+#include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kWidth = 728, kHeight = 90, kFrames = 100;
+constexpr double kPixelBytes = double(kWidth) * kHeight * kFrames * 4;
+
+class AllEffects : public lw::EffectCatalog {
+public:
+    bool isInstalled(std::int32_t) const override { return true; }
+};
+
+QTemporaryDir& workDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+std::string buildDir()
+{
+    return QCoreApplication::applicationDirPath().toStdString() + "/..";
+}
+
+// A photo-like banner: soft gradients that drift, a bright block crossing it and fine noise, so
+// that every frame differs and colour reduction has real work.
+lw::CRaster frameImage(int index, std::mt19937& rng)
+{
+    lw::CRaster r(kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            const double fx = double(x) / kWidth, fy = double(y) / kHeight;
+            int red = int(128 + 90 * std::sin(5 * fx + index * 0.05));
+            int green = int(40 + 180 * fy);
+            int blue = int(128 + 100 * std::cos(3 * (fx + fy)));
+            if (x >= index * 6 && x < index * 6 + 60 && y > 15 && y < 75)
+                red = 250, green = 210, blue = 40;
+            const int noise = int(rng() % 5) - 2;
+            auto c = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
+            r.bits()[r.indexOf(x, y)] = c(red + noise) << 16 | c(green) << 8 | c(blue - noise);
+        }
+    return r;
+}
+
+struct Case {
+    std::string document;
+    std::vector<std::string> pngs;
+};
+
+const Case& bitmapDocument()
+{
+    static const Case c = [] {
+        Case out;
+        lw::CLWDoc doc;
+        doc.animation.SetSize(kWidth, kHeight);
+        std::mt19937 rng(7);
+        lw::CFrame* frame = doc.animation.firstFrame.get();
+        for (int i = 0; i < kFrames; ++i) {
+            if (i > 0)
+                frame = doc.animation.AppendFrame();
+            frame->delay = 10;
+            lw::CRaster image = frameImage(i, rng);
+            const std::string png =
+                workDir().filePath(QString("frame_%1.png").arg(i, 3, 10, QChar('0'))).toStdString();
+            image.toQImage().save(QString::fromStdString(png));
+            out.pngs.push_back(png);
+            lw::CLayerObject* object =
+                frame->AppendObject(lw::BitmapObjectFromRaster(std::move(image), false));
+            frame->MoveObjectTo(object, doc.animation.canvasRect.left, doc.animation.canvasRect.top);
+        }
+        out.document = workDir().filePath("bitmaps.lwd").toStdString();
+        lw::writeFileAtomically(out.document, lw::WriteLwdDocument(doc));
+        return out;
+    }();
+    return c;
+}
+
+// Runs a program to its end; returns its peak resident memory in bytes, or -1 when it failed.
+double runMeasured(const std::string& program, const std::vector<std::string>& args)
+{
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execvp(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return double(usage.ru_maxrss) * 1024;
+}
+
+double fileSize(const std::string& path)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : double(size);
+}
+
+void Load_ours(benchmark::State& state)
+{
+    const Case& c = bitmapDocument();
+    lw::ScriptedUiPort ui;
+    AllEffects catalog;
+    for (auto _ : state) {
+        lw::CLWDoc doc;
+        lw::LoadDocument(doc, c.document, catalog, ui);
+        benchmark::DoNotOptimize(doc.animation.firstFrame.get());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(fileSize(c.document)));
+}
+
+void Load_peer(benchmark::State& state)
+{
+    const Case& c = bitmapDocument();
+    for (auto _ : state) {
+        std::vector<std::uint8_t> bytes = lw::readFile(c.document);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(fileSize(c.document)));
+}
+
+void render(benchmark::State& state, const std::vector<std::string>& extra)
+{
+    const Case& c = bitmapDocument();
+    const std::string out = workDir().filePath("ours.gif").toStdString();
+    std::vector<std::string> args{"render", c.document, "-o", out, "--quiet"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    double peak = 0;
+    for (auto _ : state) {
+        peak = runMeasured(buildDir() + "/lwtool", args);
+        if (peak < 0)
+            state.SkipWithError("lwtool render failed");
+    }
+    state.counters["peak_MiB"] = peak / (1024.0 * 1024.0);
+    state.counters["peak_per_pixel_byte"] = peak / kPixelBytes;
+    state.counters["bytes"] = fileSize(out);
+}
+
+void Render_ours(benchmark::State& state)
+{
+    render(state, {});
+}
+
+void RenderNoOptimise_ours(benchmark::State& state)
+{
+    render(state, {"--no-optimise"});
+}
+
+void Convert_peer(benchmark::State& state)
+{
+    const Case& c = bitmapDocument();
+    const std::string out = workDir().filePath("convert.gif").toStdString();
+    std::vector<std::string> args{"-delay", "10"};
+    args.insert(args.end(), c.pngs.begin(), c.pngs.end());
+    args.insert(args.end(), {"-loop", "0", "-layers", "Optimize", out});
+    for (auto _ : state)
+        if (runMeasured("convert", args) < 0)
+            state.SkipWithError("convert failed");
+    state.counters["bytes"] = fileSize(out);
+}
+
+} // namespace
+
+BENCHMARK(Load_ours)->Name("load_100x728x90_vs_read_bytes/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(Load_peer)->Name("load_100x728x90_vs_read_bytes/peer")->Unit(benchmark::kMillisecond);
+BENCHMARK(Render_ours)
+    ->Name("render_100x728x90_vs_convert/ours")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(Convert_peer)
+    ->Name("render_100x728x90_vs_convert/peer")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(RenderNoOptimise_ours)
+    ->Name("render_no_optimise_vs_default_100x728x90/ours")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(Render_ours)
+    ->Name("render_no_optimise_vs_default_100x728x90/peer")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+LW_BENCHMARK_MAIN()
