@@ -38,10 +38,12 @@ private:
     int bits_ = 0;
 };
 
-// Cheap on purpose: every lookup waits for the previous one, so the hash sits on the critical path.
+// Cheap on purpose: every lookup waits for the previous one, so the hash sits on the critical
+// path. The multiply spreads the prefix codes over the table: with prefix ^ byte << 5 alone,
+// the pairs of one-byte strings pile up on the same slots and linear probing runs long.
 inline std::uint32_t slotOf(std::uint32_t prefix, std::uint32_t c)
 {
-    return (prefix ^ c << 5) & 0x1FFF;
+    return (prefix * 0x9E37u ^ c << 5) & 0x1FFF;
 }
 
 } // namespace

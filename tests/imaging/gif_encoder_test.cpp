@@ -142,6 +142,30 @@ TEST(LzwEncoder, LongRunsRoundTripThroughGiflib)
     }
 }
 
+TEST(LzwEncoder, DitheredDataRoundTripsThroughGiflib)
+{
+    // Dithering makes every pair of neighbouring indices common: the strings of one-byte prefixes
+    // fill the table densely, where a weak hash piles them onto the same slots.
+    Bytes input;
+    std::mt19937 rng(11);
+    for (int repeat = 0; repeat < 3; ++repeat)
+        for (int a = 0; a < 256; ++a)
+            for (int b = 0; b < 256; b += 1 + static_cast<int>(rng() % 3)) {
+                input.push_back(static_cast<std::uint8_t>(a));
+                input.push_back(static_cast<std::uint8_t>(b));
+            }
+    input.resize(640 * 400);
+    LzwCodec codec;
+    Bytes out(LzwCodec::maxEncodedSize(input.size()));
+    out.resize(codec.Encode(input, 8, out.data()));
+    Bytes gif = lwtest::gifAroundData(640, 400, 8, out);
+    gif[10] = 0x87;
+    gif.insert(gif.begin() + 13 + 12, 3 * 252, 0);
+    const auto ref = lwtest::giflibDecode(gif);
+    ASSERT_TRUE(ref.ok) << ref.error;
+    EXPECT_EQ(ref.frames[0].indices, input);
+}
+
 TEST(LzwEncoder, WorstCaseFitsTheBound)
 {
     // Eight-bit noise of one byte and of many bytes: the leading clear code alone would overflow
