@@ -74,6 +74,10 @@ bool oneStyledShape(const EditorState& s)
     return s.onlySelectedType == kTypeRectangle || s.onlySelectedType == kTypeEllipse ||
            s.onlySelectedType == kTypeBitmap;
 }
+bool frameBorderAllowed(const EditorState& s)
+{
+    return s.canSetFrameBorder;
+}
 bool firstSelectedIsBitmap(const EditorState& s)
 {
     return s.firstSelectedType == kTypeBitmap;
@@ -211,7 +215,7 @@ const CommandRow kTable[] = {
     {.id = cmd::MasterFrame, .menu = Menu::Frame, .text = TR("Мастер кадров"), .check = CheckGroup::Toggle, .enabled = canToggleMaster, .checked = isMaster},
     {.id = cmd::FrameDelay, .menu = Menu::Frame, .separatorBefore = true, .text = TR("Задержка кадра"), .keys = K{"Ctrl+D"}},
     {.id = cmd::FrameBackgroundColour, .menu = Menu::Frame, .text = TR("Цвет заднего фона...")},
-    {.id = cmd::FrameBorder, .menu = Menu::Frame, .text = TR("Рамка кадра...")},
+    {.id = cmd::FrameBorder, .menu = Menu::Frame, .text = TR("Рамка кадра..."), .enabled = frameBorderAllowed},
     {.id = cmd::AutoSizeFrame, .menu = Menu::Frame, .text = TR("Авторазмер кадра"), .icon = "auto-size-frame", .enabled = hasLayers},
     {.id = cmd::ResizeAnimation, .menu = Menu::Frame, .text = TR("Изменить размер анимации")},
     {.id = cmd::CanvasSize, .menu = Menu::Frame, .text = TR("Размер холста...")},

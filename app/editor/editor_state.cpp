@@ -1,5 +1,6 @@
 #include "app/editor/editor_state.h"
 
+#include "filters/filter_commands.h"
 #include "model/document.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ void describeDocument(EditorState& state, const CLWDoc& doc, const CFrame& curre
     state.onlySelectedType = state.selectedCount == 1 ? state.firstSelectedType : 0;
     state.producesAnimation = animation.IsAnimated();
     state.canUndo = current.CanUndo();
+    state.canSetFrameBorder = canSetFrameBorder(current);
     state.gifPathEmpty = animation.sourcePath.empty();
 }
 

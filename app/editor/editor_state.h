@@ -26,6 +26,7 @@ struct EditorState {
     std::uint16_t firstSelectedType = 0; // kind of the lowest selected layer, 0 without one
     bool producesAnimation = false;
     bool canUndo = false;
+    bool canSetFrameBorder = false; // the current frame has no background frame
     bool gifPathEmpty = true;
 
     // The clipboard.

@@ -21,6 +21,7 @@ struct ViewSettings {
     std::uint32_t foreground = 0x00000000; // 0xTTRRGGBB
     std::uint32_t background = 0x00FFFFFF;
     int zoom = 1;
+    std::uint32_t colorizeColour = 0x00FF8000; // the colorize dialog starts at the last choice
     RectangleStyle rectangleStyle;
     int ellipseStyle = 0;
     GradientSettings gradient;

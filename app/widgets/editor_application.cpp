@@ -8,6 +8,7 @@
 #include "app/editor/gif_save_command.h"
 #include "app/editor/html_page_command.h"
 #include "app/widgets/about_box.h"
+#include "app/widgets/filter_menu_handlers.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
 #include "app/widgets/qt_editor_questions.h"
@@ -228,6 +229,7 @@ void EditorApplication::registerHandlers()
     for (int bar : {cmd::BarMainToolBar, cmd::BarToolBox, cmd::BarBrushes, cmd::BarColours, cmd::BarFrameList,
                     cmd::BarBackground, cmd::BarPalette, cmd::BarStatus})
         a.setHandler(bar, [&w, bar] { w.setBarShown(bar, !w.barShown(bar)); });
+    installFilterMenuCommands(a, w, context_->ui);
     installViewCommands(a, w, [this](std::int32_t id) { return context_->extensions.effectName(id); });
     for (int index = 0; index < 6; ++index)
         a.setHandler(cmd::Brushes[index], [&w, index] { w.setBrushIndex(index); });
