@@ -8,7 +8,13 @@ std::int64_t ObjectPixels(const LayerRect& rect)
 {
     const std::int64_t w = static_cast<std::int64_t>(rect.right) - rect.left;
     const std::int64_t h = static_cast<std::int64_t>(rect.bottom) - rect.top;
-    return w > 0 && h > 0 ? 2 * w * h : 0;
+    if (w <= 0 || h <= 0)
+        return 0;
+    // Any side past the document's whole budget is over it anyway; capping keeps the product
+    // and the sums of many such objects from overflowing.
+    if (w > kMaxDocumentPixels || h > kMaxDocumentPixels || w * h > kMaxDocumentPixels)
+        return kMaxDocumentPixels + 1;
+    return 2 * w * h;
 }
 
 std::int64_t DocumentPixels(const CAnimation& animation)
