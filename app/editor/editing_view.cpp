@@ -85,6 +85,7 @@ void EditingView::setTool(int id)
 void EditingView::press(const PointerEvent& event)
 {
     buttonDown_ = true;
+    ctrlHeld_ = event.ctrl;
     pressWindow = event.window;
     pressPoint = lastPoint = clampToWorkspace(workspaceOf(event.window));
     // The press acts on what the hover step last saw under the cursor.
@@ -99,6 +100,7 @@ void EditingView::press(const PointerEvent& event)
 
 void EditingView::move(const PointerEvent& event, bool buttonHeld)
 {
+    ctrlHeld_ = event.ctrl;
     if (!buttonHeld || !buttonDown_) {
         updateHover(event.window);
         return;
@@ -114,6 +116,7 @@ void EditingView::release(const PointerEvent& event)
     if (!buttonDown_)
         return;
     buttonDown_ = false;
+    ctrlHeld_ = event.ctrl;
     const QPoint point = clampToWorkspace(workspaceOf(event.window));
     if (drag != DragState::None)
         tool_->release(*this, point, event);

@@ -87,6 +87,9 @@ public:
     // Overlays in window pixels (band, rubber line) drawn in inverting mode.
     void paintOverlay(QPainter& painter) const;
     ToolCursor cursor() const;
+    // Ctrl as the last pointer event or key saw it: some cursors follow it while hovering.
+    bool ctrlHeld() const { return ctrlHeld_; }
+    void setCtrlHeld(bool held) { ctrlHeld_ = held; }
 
     // Status panes.
     std::string zoomText(const std::string& frameCaption) const;
@@ -150,6 +153,7 @@ private:
     Hover hover_;
     std::string feedback_;
     bool buttonDown_ = false;
+    bool ctrlHeld_ = false;
 };
 
 } // namespace lw

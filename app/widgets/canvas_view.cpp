@@ -6,6 +6,7 @@
 #include "model/picture_import.h"
 #include "model/view_state.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace lw {
 
@@ -200,6 +202,35 @@ void CanvasView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CanvasView::enterEvent(QEnterEvent* event)
+{
+    QAbstractScrollArea::enterEvent(event);
+    qApp->installEventFilter(this);
+    if (session_) {
+        editing_->setCtrlHeld((QGuiApplication::keyboardModifiers() & Qt::ControlModifier) != 0);
+        afterEvent();
+    }
+}
+
+void CanvasView::leaveEvent(QEvent* event)
+{
+    qApp->removeEventFilter(this);
+    QAbstractScrollArea::leaveEvent(event);
+}
+
+bool CanvasView::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (session_ && keyEvent && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Control) {
+        const bool held = event->type() == QEvent::KeyPress;
+        if (held != editing_->ctrlHeld()) {
+            editing_->setCtrlHeld(held);
+            viewport()->setCursor(cursorFor(editing_->cursor()));
+        }
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 bool CanvasView::isImportable(const QString& path)

@@ -2,10 +2,12 @@
 // mapping with the handles and the inverting band, and forwards mouse events to the tools.
 #include "app/editor/document_session.h"
 #include "app/widgets/canvas_view.h"
+#include "app/widgets/tool_cursors.h"
 #include "model/frame.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -95,6 +97,32 @@ TEST(CanvasViewWidget, PaintsLayersHandlesAndBandAtZoomOneAndTwo)
     mouse(port, QEvent::MouseButtonRelease, to, Qt::NoButton);
     EXPECT_EQ(session.currentFrame().CountSelected(), 0);
     EXPECT_FALSE(view.statusTexts()[0].isEmpty());
+}
+
+TEST(CanvasViewWidget, EraserCursorChangesWithCtrlWhileHovering)
+{
+    DocumentSession session;
+    CanvasView view(session);
+    QWidget elsewhere; // the key goes to another widget that has the focus
+    view.resize(300, 200);
+    view.show();
+    view.editing().setTool(cmd::ToolEraser);
+    QEnterEvent enter(QPointF(50, 50), QPointF(50, 50), view.mapToGlobal(QPointF(50, 50)));
+    QApplication::sendEvent(&view, &enter);
+    const auto shown = [&] { return view.viewport()->cursor().pixmap().toImage(); };
+    for (bool press : {true, false}) {
+        QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Control,
+                      press ? Qt::ControlModifier : Qt::NoModifier);
+        QApplication::sendEvent(&elsewhere, &key);
+        const ToolCursor expected = press ? ToolCursor::EraserLarge : ToolCursor::EraserSmall;
+        EXPECT_EQ(shown(), cursorFor(expected).pixmap().toImage()) << press;
+    }
+    // Away from the view the key no longer reaches it.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&view, &leave);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    QApplication::sendEvent(&elsewhere, &key);
+    EXPECT_EQ(shown(), cursorFor(ToolCursor::EraserSmall).pixmap().toImage());
 }
 
 TEST(CanvasViewWidget, DropImportsOnlyPictureTypes)

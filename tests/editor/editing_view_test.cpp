@@ -301,6 +301,17 @@ TEST_F(ViewFixture, EraserSquaresAtZoomOneAndFour)
     EXPECT_EQ(b->ownImage.GetPixel(39, 39), 0xFFFFFFFFu);
 }
 
+TEST_F(ViewFixture, EraserCursorFollowsCtrlWhileHovering)
+{
+    view.setTool(cmd::ToolEraser);
+    for (bool ctrl : {true, false, true}) {
+        view.move(at({420, 420}, false, ctrl), false);
+        EXPECT_EQ(view.cursor(), ctrl ? ToolCursor::EraserLarge : ToolCursor::EraserSmall);
+    }
+    view.setCtrlHeld(false);
+    EXPECT_EQ(view.cursor(), ToolCursor::EraserSmall);
+}
+
 TEST_F(ViewFixture, BucketFillsLayersOrSetsFrameColours)
 {
     frame.borderWidth = 4;

@@ -24,8 +24,7 @@ public:
             view.editLayer(*bitmap, [&] { bitmap->FillAt(p.x(), p.y(), erasedColour(background)); });
             return;
         }
-        large_ = event.ctrl;
-        const int half = eraserHalfSize(view.geometry().zoom, large_);
+        const int half = eraserHalfSize(view.geometry().zoom, event.ctrl);
         view.editLayer(*bitmap, [&] { eraseSquare(*bitmap, p.x(), p.y(), half, background); });
         view.drag = DragState::Erase;
         view.dragLayer = bitmap;
@@ -34,8 +33,7 @@ public:
     void move(EditingView& view, QPoint point, const PointerEvent& event) override
     {
         auto* bitmap = static_cast<CBitmapObject*>(view.dragLayer);
-        large_ = event.ctrl;
-        const int half = eraserHalfSize(view.geometry().zoom, large_);
+        const int half = eraserHalfSize(view.geometry().zoom, event.ctrl);
         const QPoint from = view.lastPoint;
         const std::uint32_t background = view.settings().background;
         view.continueEdit(*bitmap, [&] {
@@ -43,13 +41,11 @@ public:
         });
     }
 
-    ToolCursor cursor(const EditingView&) const override
+    // The large square with Ctrl, also while only hovering.
+    ToolCursor cursor(const EditingView& view) const override
     {
-        return large_ ? ToolCursor::EraserLarge : ToolCursor::EraserSmall;
+        return view.ctrlHeld() ? ToolCursor::EraserLarge : ToolCursor::EraserSmall;
     }
-
-private:
-    bool large_ = false;
 };
 
 } // namespace
