@@ -3,6 +3,7 @@
 #include "app/editor/document_manager.h"
 #include "app/editor/palette_model.h"
 #include "app/widgets/about_box.h"
+#include "app/widgets/canvas_view.h"
 #include "app/widgets/editor_application.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
@@ -12,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -19,10 +21,12 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -284,6 +288,50 @@ TEST(EditorWindow, PaletteClicksSetTheViewColoursAndTheSwatches)
     const QImage bg = e.app->actions().action(cmd::BackgroundColour)->icon().pixmap(33, 16).toImage();
     EXPECT_EQ(fg.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(bg.pixel(5 + 35 - 33, 5) & 0xFFFFFF, 0xC080FFu);
+}
+
+TEST(EditorWindow, APopUpAsksTheRulesAfterTheClickThatSelected)
+{
+    Editor e({}, WelcomeChoice::Blank);
+    DocumentSession* doc = e.window().activeDocument();
+    ASSERT_NE(doc, nullptr);
+    auto rect = std::make_unique<CRectObject>();
+    rect->Resize({560, 590, 600, 620});
+    rect->selected = 0;
+    doc->currentFrame().AppendObject(std::move(rect));
+    e.window().refreshCommands();
+    CanvasView* view = e.window().viewOf(doc);
+    ASSERT_NE(view, nullptr);
+    const QPoint at = view->editing().geometry().toWindow({570, 600});
+    const auto send = [&](QEvent::Type type, Qt::MouseButton button) {
+        QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::LeftButton);
+    ASSERT_EQ(doc->currentFrame().CountSelected(), 1);
+
+    std::map<int, bool> shown;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        if (const QByteArray folder = qgetenv("LW_VIEW_SHOTS"); !folder.isEmpty())
+            menu->grab().save(QString::fromUtf8(folder) + "/popup-rectangle.png");
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                shown[a->data().toInt()] = a->isEnabled();
+        menu->close();
+    });
+    send(QEvent::MouseButtonPress, Qt::RightButton);
+    // The rectangle's own pop-up, its commands lit as far as they have their work.
+    ASSERT_EQ(shown.size(), 12u);
+    for (int id :
+         {cmd::Copy, cmd::Cut, cmd::DeleteLayers, cmd::Duplicate, cmd::ConvertToBitmap, cmd::BringToFront})
+        EXPECT_TRUE(shown[id]) << id;
+    for (int id : {cmd::ShapeStyle, cmd::LayerIntro})
+        EXPECT_EQ(shown[id], e.app->actions().hasHandler(id)) << id;
 }
 
 TEST(EditorWindow, AboutBoxNamesTheProductAndVersion)
