@@ -51,10 +51,19 @@ void CanvasView::documentChanged(const CLWDoc&, const DocumentEvent&)
 
 QSize CanvasView::sizeHint() const
 {
+    const QSize least(320, 160);
     if (!session_)
-        return QSize(320, 160);
+        return least;
+    // The canvas at the zoom with some workspace round it, never more than the whole workspace,
+    // plus the scroll bars and the frame.
+    constexpr int kMargin = 24;
     const CAnimation& a = session_->doc.animation;
-    return QSize(a.width(), a.height()).grownBy(QMargins(40, 40, 40, 40)).expandedTo(QSize(320, 160));
+    const ViewGeometry& g = editing_->geometry();
+    const int workspace = g.zoomedSize();
+    const QSize content = (QSize(a.width(), a.height()) * g.zoom + QSize(2 * kMargin, 2 * kMargin))
+                              .boundedTo(QSize(workspace, workspace));
+    const int extra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + 2 * frameWidth();
+    return (content + QSize(extra, extra)).expandedTo(least);
 }
 
 QRect CanvasView::imageRect() const

@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include <algorithm>
 
@@ -311,10 +312,24 @@ void MainWindow::addDocumentWindow(DocumentSession* session)
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->installEventFilter(this);
     windows_[session] = window;
-    window->resize(view->sizeHint() + QSize(16, 36));
     window->show();
+    // Before the main window shows, its area has no size yet: the fit waits for the show.
+    if (mdi_->isVisible())
+        fitIntoArea(window);
+    else
+        window->resize(window->sizeHint());
     documentChanged(session);
     mdi_->setActiveSubWindow(window);
+}
+
+void MainWindow::fitIntoArea(QMdiSubWindow* window) const
+{
+    // As large as the view asks (the whole canvas), as far as the area allows, and wholly inside.
+    const QSize area = mdi_->viewport()->size();
+    window->resize(window->sizeHint().boundedTo(area));
+    const QPoint at(std::clamp(window->x(), 0, std::max(0, area.width() - window->width())),
+                    std::clamp(window->y(), 0, std::max(0, area.height() - window->height())));
+    window->move(at);
 }
 
 void MainWindow::removeDocumentWindow(DocumentSession* session)
@@ -456,6 +471,18 @@ void MainWindow::updateStatus()
     }
     if (session)
         showColours(session->view.foreground, session->view.background);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (std::exchange(areaSized_, true))
+        return;
+    // Once the layout has given the area its size.
+    QTimer::singleShot(0, this, [this] {
+        for (const auto& [session, window] : windows_)
+            fitIntoArea(window);
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -75,6 +75,9 @@ Q_SIGNALS:
     void framePainted();
 
 protected:
+    // Sizes a new document window to its view's wish, bounded by and placed inside the area.
+    void fitIntoArea(QMdiSubWindow* window) const;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -105,6 +108,7 @@ private:
     std::function<bool()> closeGuard_;
     std::function<void(DocumentSession*)> closer_;
     bool refreshQueued_ = false;
+    bool areaSized_ = false;
 };
 
 } // namespace lw
