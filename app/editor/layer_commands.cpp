@@ -8,6 +8,7 @@
 #include "model/clone_frames.h"
 #include "model/edit_scope.h"
 #include "model/layer_sizing.h"
+#include "platform/settings.h"
 #include "platform/ui_port.h"
 
 #include <QCoreApplication>
@@ -127,9 +128,25 @@ void alignSelected(EditingContext& context)
     CFrame& frame = context.session.currentFrame();
     if (!anySelected(frame))
         return;
-    const auto settings = context.questions.askAlign(context.memory.align, frame.CountSelected() == 1);
+    // The two choices start from the "Align" settings (a stored value out of range counts as
+    // "не ровнять") and go back there on OK; the box and the margin stay with the view.
+    Settings store;
+    const auto stored = [&store](const char* name) {
+        const int value = store.readInt("Align", name, 0);
+        return value >= 0 && value <= 3 ? value : 0;
+    };
+    AlignSettings start = context.memory.align;
+    start.horizontal = static_cast<HorizontalAlign>(stored("Horizontal"));
+    start.vertical = static_cast<VerticalAlign>(stored("Vertical"));
+    const bool forced = frame.CountSelected() == 1;
+    const auto settings = context.questions.askAlign(start, forced);
     if (!settings)
         return;
+    store.writeInt("Align", "Horizontal", static_cast<int>(settings->horizontal));
+    store.writeInt("Align", "Vertical", static_cast<int>(settings->vertical));
+    context.memory.align.margin = settings->margin;
+    if (!forced)
+        context.memory.align.toFrame = settings->toFrame;
     structuralEdit(context, [&](CFrame& f) {
         AlignSelected(f, *settings);
         return true;

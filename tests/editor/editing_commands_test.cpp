@@ -10,6 +10,7 @@
 #include "app/editor/layer_commands.h"
 #include "model/clone_object.h"
 #include "model/rect_object.h"
+#include "platform/settings.h"
 #include "platform/ui_port.h"
 
 #include "model/picture_export.h"
@@ -205,20 +206,41 @@ TEST_F(EditingCommandsTest, DuplicateTenTenThreeThenUndo)
     EXPECT_FALSE(enabled(cmd::Undo));
 }
 
-TEST_F(EditingCommandsTest, AlignForcesTheFrameBoxForOneLayer)
+TEST_F(EditingCommandsTest, AlignStartsFromTheStoredChoicesAndForcesTheFrameBoxForOneLayer)
 {
     addRect(current(), {400, 580, 420, 600});
-    bool forced = false;
+    Settings store;
+    store.writeInt("Align", "Horizontal", 2);
+    store.writeInt("Align", "Vertical", 7); // out of range: "не ровнять"
+    std::vector<std::pair<AlignSettings, bool>> shown;
     questions.align = [&](AlignSettings start, bool force) {
-        forced = force;
+        shown.emplace_back(start, force);
         AlignModel model(start, force);
         model.vertical = 3;
         model.margin = "5";
         return std::get<AlignSettings>(model.accept());
     };
     commands.run(cmd::Align);
-    EXPECT_TRUE(forced);
-    EXPECT_EQ(current().ObjectAt(0)->rect.bottom, animation().canvasRect.bottom - 5);
+    const LayerRect canvas = animation().canvasRect;
+    EXPECT_EQ(current().ObjectAt(0)->rect.bottom, canvas.bottom - 5);
+    EXPECT_EQ(current().ObjectAt(0)->rect.left, (canvas.left + canvas.right) / 2 - 10);
+    EXPECT_EQ(store.readInt("Align", "Horizontal", -1), 2);
+    EXPECT_EQ(store.readInt("Align", "Vertical", -1), 3);
+    // The second time: two layers, the stored choices and the margin back, the box not forced.
+    addRect(current(), {100, 100, 110, 110});
+    current().ObjectAt(0)->selected = 1;
+    questions.align = [&](AlignSettings start, bool force) -> std::optional<AlignSettings> {
+        shown.emplace_back(start, force);
+        return std::nullopt;
+    };
+    commands.run(cmd::Align);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(shown[0].second && !shown[1].second);
+    EXPECT_EQ(shown[0].first.horizontal, HorizontalAlign::Centre);
+    EXPECT_EQ(shown[0].first.vertical, VerticalAlign::None);
+    EXPECT_EQ(shown[1].first.vertical, VerticalAlign::Bottom);
+    EXPECT_EQ(shown[1].first.margin, 5);
+    EXPECT_FALSE(shown[1].first.toFrame);
 }
 
 TEST_F(EditingCommandsTest, CloneIntoFramesRefusalsAndMarks)
