@@ -1,8 +1,11 @@
 #include "model/canvas_resize.h"
 
 #include "model/animation.h"
+#include "model/document_limits.h"
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 namespace lw {
 
@@ -16,30 +19,60 @@ int scaled(int offset, int newSize, int oldSize)
 
 } // namespace
 
-bool ScaleToCanvas(CAnimation& animation, int width, int height)
+namespace {
+
+// Where each layer's rectangle goes when the canvas is scaled to width × height; empty when the
+// size is refused.
+std::optional<std::function<LayerRect(const LayerRect&)>> canvasScaling(const CAnimation& animation,
+                                                                        int width, int height)
 {
     const int oldWidth = animation.width();
     const int oldHeight = animation.height();
     if (width < 1 || height < 1 || width > kWorkspaceSize || height > kWorkspaceSize || oldWidth < 1 ||
         oldHeight < 1)
+        return std::nullopt;
+    return [from = animation.canvasRect, to = centredCanvas(width, height), width, height, oldWidth,
+            oldHeight](const LayerRect& old) {
+        auto x = [&](int value) { return to.left + scaled(value - from.left, width, oldWidth); };
+        auto y = [&](int value) { return to.top + scaled(value - from.top, height, oldHeight); };
+        LayerRect r{x(old.left), y(old.top), x(old.right), y(old.bottom)};
+        // A layer never shrinks to nothing.
+        r.right = std::max(r.right, r.left + 1);
+        r.bottom = std::max(r.bottom, r.top + 1);
+        return r;
+    };
+}
+
+} // namespace
+
+bool ScaleToCanvas(CAnimation& animation, int width, int height)
+{
+    const auto scaling = canvasScaling(animation, width, height);
+    if (!scaling)
         return false;
-    const LayerRect from = animation.canvasRect;
-    const LayerRect to = centredCanvas(width, height);
-    auto x = [&](int value) { return to.left + scaled(value - from.left, width, oldWidth); };
-    auto y = [&](int value) { return to.top + scaled(value - from.top, height, oldHeight); };
     for (CFrame* frame = animation.firstFrame.get(); frame; frame = frame->next.get()) {
         for (CLayerObject* object = frame->head.get(); object; object = object->next.get()) {
-            LayerRect r{x(object->rect.left), y(object->rect.top), x(object->rect.right),
-                        y(object->rect.bottom)};
-            // A layer never shrinks to nothing.
-            r.right = std::max(r.right, r.left + 1);
-            r.bottom = std::max(r.bottom, r.top + 1);
+            const LayerRect r = (*scaling)(object->rect);
             // The anchor is the rectangle's corner, so it scales with the left and top edges.
             object->Resize(r);
             object->MoveTo(r.left, r.top);
         }
     }
     return animation.SetSize(width, height);
+}
+
+std::int64_t PixelsAfterScale(const CAnimation& animation, int width, int height)
+{
+    const auto scaling = canvasScaling(animation, width, height);
+    if (!scaling)
+        return DocumentPixels(animation);
+    std::int64_t total = 0;
+    for (const CFrame* frame = animation.firstFrame.get(); frame; frame = frame->next.get()) {
+        total += static_cast<std::int64_t>(width) * height;
+        for (const CLayerObject* object = frame->head.get(); object; object = object->next.get())
+            total += ObjectPixels((*scaling)(object->rect));
+    }
+    return total;
 }
 
 CanvasSize grownCanvasSize(int width, int height, const EdgeAmounts& grow)
@@ -73,6 +106,18 @@ bool GrowCanvas(CAnimation& animation, const EdgeAmounts& grow)
     for (CFrame* frame = animation.firstFrame.get(); frame; frame = frame->next.get())
         frame->MoveAll(dx, dy);
     return animation.SetSize(rectWidth(edges), rectHeight(edges));
+}
+
+std::int64_t PixelsAfterGrow(const CAnimation& animation, const EdgeAmounts& grow)
+{
+    const LayerRect edges = grownEdges(animation.canvasRect, grow);
+    const std::int64_t now = DocumentPixels(animation);
+    if (rectIsEmpty(edges))
+        return now;
+    const std::int64_t frames = animation.TotalFrames();
+    const std::int64_t before = static_cast<std::int64_t>(animation.width()) * animation.height();
+    const std::int64_t after = static_cast<std::int64_t>(rectWidth(edges)) * rectHeight(edges);
+    return now + frames * (after - before);
 }
 
 } // namespace lw

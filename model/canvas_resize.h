@@ -3,6 +3,8 @@
 // shrinking the canvas at its four edges while the layers stay where they are on it.
 #include "model/layer_rect.h"
 
+#include <cstdint>
+
 namespace lw {
 
 class CAnimation;
@@ -11,6 +13,9 @@ class CAnimation;
 // anchor, taken from the old canvas's top-left corner, times new / old size (integer), placed
 // from the new canvas's corner. Sizes outside 1 … kWorkspaceSize are refused (false).
 bool ScaleToCanvas(CAnimation& animation, int width, int height);
+// What the document would count (as DocumentPixels does) after ScaleToCanvas; its count now when
+// the size would be refused.
+std::int64_t PixelsAfterScale(const CAnimation& animation, int width, int height);
 
 // The four signed amounts by which the canvas grows at each edge (negative shrinks it).
 struct EdgeAmounts {
@@ -36,5 +41,7 @@ LayerRect grownEdges(const LayerRect& rect, const EdgeAmounts& grow);
 // workspace and every frame's layers move with it so they keep their place on the canvas.
 // An amount set that leaves no canvas is refused (false, nothing changes).
 bool GrowCanvas(CAnimation& animation, const EdgeAmounts& grow);
+// What the document would count after GrowCanvas (its count now when it would be refused).
+std::int64_t PixelsAfterGrow(const CAnimation& animation, const EdgeAmounts& grow);
 
 } // namespace lw

@@ -1,5 +1,6 @@
 #include "app/editor/canvas_commands.h"
 
+#include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
 #include "model/edit_scope.h"
 #include "platform/ui_port.h"
@@ -17,7 +18,7 @@ void resizeAnimation(EditingContext& context)
     if (context.ui.messageBox(warning) != MsgResult::Ok)
         return;
     const auto size = context.questions.askCanvasSettings({animation.width(), animation.height()});
-    if (!size)
+    if (!size || !haveRoomForTotal(context, PixelsAfterScale(animation, size->width, size->height)))
         return;
     EditScope edit(context.session.doc, nullptr);
     if (!ScaleToCanvas(animation, size->width, size->height))
@@ -30,7 +31,7 @@ void resizeCanvasEdges(EditingContext& context)
 {
     CAnimation& animation = context.session.doc.animation;
     const auto amounts = context.questions.askEdgeAmounts({animation.width(), animation.height()});
-    if (!amounts)
+    if (!amounts || !haveRoomForTotal(context, PixelsAfterGrow(animation, *amounts)))
         return;
     EditScope edit(context.session.doc, nullptr);
     if (!GrowCanvas(animation, *amounts))

@@ -1,9 +1,11 @@
 #include "app/editor/clipboard_commands.h"
 
+#include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
 #include "imaging/metafile_loader.h"
 #include "imaging/metafile_raster.h"
 #include "model/bitmap_from_picture.h"
+#include "model/document_limits.h"
 #include "model/edit_scope.h"
 #include "model/layer_clipboard.h"
 #include "platform/errors.h"
@@ -35,7 +37,7 @@ std::span<const std::uint8_t> bytesOf(const QByteArray& data)
 // A picture layer centred on the view, selected alone, as one undo step.
 bool pastePicture(EditingContext& context, std::unique_ptr<CLayerObject> layer)
 {
-    if (!layer)
+    if (!layer || !haveRoomFor(context, ObjectPixels(layer->rect)))
         return false;
     CFrame& frame = context.session.currentFrame();
     EditScope edit(context.session.doc, &frame, UndoStep::Structural);
@@ -125,10 +127,13 @@ bool pasteMimeData(EditingContext& context, const QMimeData& data)
         const QByteArray block = data.data(own);
         // Read the whole block aside first: a damaged one must not even open an undo step,
         // which would drop the one the user may still want.
+        std::int64_t pixels = 0;
         try {
             CLayerList trial;
             if (PasteBlock(trial, bytesOf(block)) == 0)
                 return false;
+            for (const CLayerObject* o = trial.head.get(); o; o = o->next.get())
+                pixels += ObjectPixels(o->rect);
         } catch (const ArchiveError&) {
             context.ui.messageBox(
                 {QCoreApplication::translate("ClipboardCommands", kDamagedClipboard).toStdString(),
@@ -136,6 +141,8 @@ bool pasteMimeData(EditingContext& context, const QMimeData& data)
                  MsgIcon::Warning});
             return false;
         }
+        if (!haveRoomFor(context, pixels))
+            return false;
         CFrame& frame = context.session.currentFrame();
         EditScope edit(context.session.doc, &frame, UndoStep::Structural);
         frame.SelectNone();

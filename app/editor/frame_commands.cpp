@@ -1,5 +1,6 @@
 #include "app/editor/frame_commands.h"
 
+#include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
 #include "app/editor/number_field.h"
 #include "model/edit_scope.h"
@@ -22,6 +23,13 @@ CLWDoc& docOf(EditingContext& context)
     return context.session.doc;
 }
 
+// Every new frame holds a canvas-sized image.
+bool haveRoomForFrames(EditingContext& context, int count)
+{
+    const CAnimation& animation = docOf(context).animation;
+    return haveRoomFor(context, static_cast<std::int64_t>(count) * animation.width() * animation.height());
+}
+
 } // namespace
 
 void showFrame(EditingContext& context, CFrame* frame)
@@ -33,6 +41,8 @@ void showFrame(EditingContext& context, CFrame* frame)
 
 void insertFrame(EditingContext& context, bool after)
 {
+    if (!haveRoomForFrames(context, 1))
+        return;
     CFrame* frame = nullptr;
     {
         EditScope edit(docOf(context), nullptr);
@@ -49,6 +59,8 @@ void insertFrame(EditingContext& context, bool after)
 
 void appendFrame(EditingContext& context)
 {
+    if (!haveRoomForFrames(context, 1))
+        return;
     CFrame* frame = nullptr;
     {
         EditScope edit(docOf(context), nullptr);
@@ -93,6 +105,8 @@ void toggleMasterFrame(EditingContext& context)
     MasterFramesAnswer answer{0, 100};
     if (current.masterFrame == 0)
         answer = context.questions.askMasterFrames().value_or(MasterFramesAnswer{0, 100});
+    if (!haveRoomForFrames(context, answer.count))
+        return;
     EditScope edit(docOf(context), &current);
     const int added = ToggleMasterFrame(animation, current, answer.count, answer.delayHundredths);
     edit.announce(added > 0 ? DocumentChange::FrameChanged | DocumentChange::FramesInserted

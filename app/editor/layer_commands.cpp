@@ -1,11 +1,13 @@
 #include "app/editor/layer_commands.h"
 
 #include "app/editor/colour_rules.h"
+#include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
 #include "app/editor/frame_captions.h"
 #include "model/bitmap_conversion.h"
 #include "model/bitmap_from_picture.h"
 #include "model/clone_frames.h"
+#include "model/document_limits.h"
 #include "model/edit_scope.h"
 #include "model/layer_sizing.h"
 #include "platform/settings.h"
@@ -175,6 +177,13 @@ void duplicateSelected(EditingContext& context)
     if (!settings)
         return;
     context.memory.duplicate = *settings;
+    std::int64_t copied = 0;
+    const CFrame& current = context.session.currentFrame();
+    for (const CLayerObject* o = current.head.get(); o; o = o->next.get())
+        if (o->selected)
+            copied += ObjectPixels(o->rect);
+    if (!haveRoomFor(context, copied * std::max(settings->count, 0)))
+        return;
     structuralEdit(context, [&](CFrame& frame) { return DuplicateSelected(frame, *settings) > 0; });
 }
 
@@ -202,8 +211,13 @@ void cloneIntoFrames(EditingContext& context)
     const auto marks = context.questions.askCloneFrames(std::move(items));
     if (!marks || marks->size() != targets.size())
         return;
-    for (std::size_t i = 0; i < targets.size(); ++i)
+    int added = 0;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        added += (*marks)[i] && !targets[i].holdsClone;
         targets[i].holdsClone = (*marks)[i];
+    }
+    if (!haveRoomFor(context, added * ObjectPixels(source->rect)))
+        return;
     EditScope edit(context.session.doc, nullptr);
     if (ApplyCloneTargets(animation, *source, targets) == 0)
         return;
@@ -213,6 +227,8 @@ void cloneIntoFrames(EditingContext& context)
 
 void addLayer(EditingContext& context)
 {
+    if (!haveRoomFor(context, ObjectPixels(context.session.currentFrame().canvasRectOrEmpty())))
+        return;
     const std::uint32_t colour = context.session.view.background;
     structuralEdit(context, [colour](CFrame& frame) {
         const LayerRect canvas = frame.canvasRectOrEmpty();
@@ -235,7 +251,8 @@ void editImageSize(EditingContext& context)
         return;
     CLayerObject* layer = frame.NthSelected(0);
     const auto size = context.questions.askImageSize({layer->width(), layer->height()});
-    if (!size)
+    if (!size ||
+        !haveRoomFor(context, ObjectPixels({0, 0, size->width, size->height}) - ObjectPixels(layer->rect)))
         return;
     structuralEdit(context,
                    [&](CFrame& f) { return ResizeKeepingCentre(f, *layer, size->width, size->height); });
@@ -248,7 +265,8 @@ void stretchShrinkLayer(EditingContext& context)
         return;
     CLayerObject* layer = frame.NthSelected(0);
     const auto amounts = context.questions.askEdgeAmounts({layer->width(), layer->height()});
-    if (!amounts)
+    if (!amounts ||
+        !haveRoomFor(context, ObjectPixels(grownEdges(layer->rect, *amounts)) - ObjectPixels(layer->rect)))
         return;
     const std::uint32_t fill = context.session.view.background;
     structuralEdit(context, [&](CFrame& f) { return GrowLayer(f, *layer, *amounts, fill); });

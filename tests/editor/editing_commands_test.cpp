@@ -3,12 +3,15 @@
 #include "app/editor/canvas_commands.h"
 #include "app/editor/clipboard_commands.h"
 #include "app/editor/command_table.h"
+#include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
 #include "app/editor/editing_commands.h"
 #include "app/editor/frame_captions.h"
 #include "app/editor/frame_commands.h"
 #include "app/editor/layer_commands.h"
 #include "model/clone_object.h"
+#include "model/document_limits.h"
+#include "model/edit_scope.h"
 #include "model/rect_object.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
@@ -339,6 +342,79 @@ TEST_F(EditingCommandsTest, ADamagedBlockChangesNothingAndSaysSo)
     }
     EXPECT_EQ(ui.messages().size(), std::size(bad));
     EXPECT_TRUE(current().CanUndo());
+}
+
+TEST(EditingCommandsRoom, CommandsThatGrowTheDocumentRefuseWithoutRoomAndChangeNothing)
+{
+    ScriptedUiPort ui;
+    ScriptedEditingQuestions questions;
+    questions.masterFrames = [] { return MasterFramesAnswer{3, 100}; };
+    questions.duplicate = [](DuplicateSettings) { return DuplicateSettings{5, 5, 2}; };
+    questions.cloneFrames = [](std::vector<CloneFrameItem>) { return std::vector<bool>{true, false}; };
+    questions.imageSize = [](CanvasSize) { return CanvasSize{40, 40}; };
+    questions.edgeAmounts = [](CanvasSize) { return EdgeAmounts{0, 0, 10, 0}; };
+    questions.canvasSettings = [](CanvasSize) { return CanvasSize{936, 60}; };
+    const std::int64_t canvas = 468 * 60;
+    struct Case {
+        int id;
+        std::int64_t need; // 0: only the refusal (the change would reach the ballast)
+    };
+    const Case cases[] = {
+        {cmd::InsertFrameAfter, canvas}, {cmd::AppendFrame, canvas},       {cmd::MasterFrame, 3 * canvas},
+        {cmd::Duplicate, 2 * 800},       {cmd::CloneIntoFrames, 800},      {cmd::AddLayer, 2 * canvas},
+        {cmd::ImageSize, 3200 - 800},    {cmd::StretchShrink, 1200 - 800}, {cmd::Paste, 800},
+        {cmd::CanvasSize, 3 * 60 * 10},  {cmd::ResizeAnimation, 0}};
+    for (const Case& c : cases) {
+        // Frame 1 holds the selected 20 × 20 rectangle, frame 2 is a clone target, frame 3 holds
+        // ballast: a layer counted by its rectangle alone (one row, never drawn) that fills the
+        // document up to the room wanted. Every count here is even.
+        DocumentSession session;
+        EditingCommands commands{ui, questions, [&session] { return &session; }};
+        CAnimation& animation = session.doc.animation;
+        auto rect = std::make_unique<CRectObject>();
+        rect->Resize({400, 580, 420, 600});
+        session.currentFrame().AppendObject(std::move(rect))->selected = 1;
+        const QByteArray block = selectionMimeData(session.currentFrame(), false)->data(kLayerClipboardMime);
+        animation.AppendFrame();
+        CLayerObject* ballast = animation.AppendFrame()->AppendObject(std::make_unique<CRectObject>());
+        const auto leaveRoom = [&](std::int64_t room) {
+            ballast->rect = {0, 0, 0, 1};
+            ballast->rect.right =
+                static_cast<int>((kMaxDocumentPixels - DocumentPixels(animation) - room) / 2);
+        };
+        const auto run = [&] {
+            if (c.id != cmd::Paste) {
+                commands.run(c.id);
+                return;
+            }
+            QMimeData data;
+            data.setData(kLayerClipboardMime, block);
+            EditingContext context = *commands.context();
+            pasteMimeData(context, data);
+        };
+        const auto refusals = [&] {
+            return std::count_if(ui.messages().begin(), ui.messages().end(),
+                                 [](const Message& m) { return m.text == kDocumentFull; });
+        };
+        leaveRoom((c.need ? c.need : canvas) - 2);
+        const std::int64_t before = DocumentPixels(animation);
+        const auto refused = refusals();
+        EditScope(session.doc, nullptr, UndoStep::Keep).markSaved();
+        run();
+        EXPECT_EQ(DocumentPixels(animation), before) << c.id;
+        EXPECT_EQ(animation.TotalFrames(), 3) << c.id;
+        EXPECT_EQ(session.currentFrame().ObjectCount(), 1) << c.id;
+        EXPECT_EQ(animation.width(), 468) << c.id;
+        EXPECT_FALSE(session.doc.modified()) << c.id;
+        EXPECT_EQ(refusals(), refused + 1) << c.id;
+        if (c.need == 0 || c.id == cmd::CanvasSize)
+            continue;
+        // Just enough room: the change goes through and adds exactly what was counted.
+        leaveRoom(c.need);
+        run();
+        EXPECT_EQ(DocumentPixels(animation), kMaxDocumentPixels) << c.id;
+        EXPECT_EQ(refusals(), refused + 1) << c.id;
+    }
 }
 
 TEST_F(EditingCommandsTest, CanvasCommandsScaleAndGrow)

@@ -3,6 +3,7 @@
 #include "model/canvas_resize.h"
 #include "model/clone_frames.h"
 #include "model/clone_object.h"
+#include "model/document_limits.h"
 #include "model/frame_timing.h"
 #include "model/layer_duplicate.h"
 #include "model/layer_placement.h"
@@ -90,6 +91,24 @@ TEST(CanvasResizeTest, GrowingClampsEdgesToTheWorkspaceMarginAndRefusesNothing)
     EXPECT_EQ(o->rect.left - a.canvasRect.left, 350);
     EXPECT_FALSE(GrowCanvas(a, {0, -100, 0, -100}));
     EXPECT_EQ(a.height(), 60);
+}
+
+TEST(CanvasResizeTest, CountsForetoldMatchTheDocumentAfterward)
+{
+    for (const auto& [scale, grow] : {std::pair{CanvasSize{936, 120}, EdgeAmounts{10, 0, 30, 5}},
+                                      {CanvasSize{3, 1}, EdgeAmounts{-400, 0, 0, -59}},
+                                      {CanvasSize{0, 50}, EdgeAmounts{0, -100, 0, -100}},
+                                      {CanvasSize{1200, 1200}, EdgeAmounts{2000, 2000, 2000, 2000}}}) {
+        CAnimation a;
+        add(*a.firstFrame, 366, 570, 100, 30);
+        add(*a.AppendFrame(), 700, 590, 3, 1);
+        const std::int64_t scaled = PixelsAfterScale(a, scale.width, scale.height);
+        ScaleToCanvas(a, scale.width, scale.height);
+        EXPECT_EQ(DocumentPixels(a), scaled) << scale.width;
+        const std::int64_t grown = PixelsAfterGrow(a, grow);
+        GrowCanvas(a, grow);
+        EXPECT_EQ(DocumentPixels(a), grown) << grow.left;
+    }
 }
 
 TEST(LayerSizingTest, GrowLayerClampsAndFills)
