@@ -1,8 +1,8 @@
 #include "engine/effect_dialog_model.h"
 
-#include "model/animation.h"
 #include "engine/list_sorting.h"
 #include "engine/speed_name.h"
+#include "model/animation.h"
 
 #include <algorithm>
 
@@ -139,10 +139,23 @@ void EffectDialogModel::chooseSpeed(int index)
     working_.speed = speeds_[static_cast<std::size_t>(index)].data;
 }
 
-void EffectDialogModel::runAdvanced(void* parentWidget)
+bool EffectDialogModel::runAdvanced(void* parentWidget)
 {
-    if (advancedEnabled_)
-        host_.advanced(working_.effectId, &working_.param, parentWidget);
+    if (!advancedEnabled_)
+        return false;
+    // The library edits a copy: one whose dialog fails (answers 0, or throws) may have written
+    // anything there, and the working value stays as it was.
+    std::int32_t param = working_.param;
+    std::int32_t result = 0;
+    try {
+        result = host_.advanced(working_.effectId, &param, parentWidget);
+    } catch (...) {
+        return false;
+    }
+    if (result == 0)
+        return false;
+    working_.param = param;
+    return true;
 }
 
 } // namespace lw

@@ -2,8 +2,8 @@
 // The effect selection dialog without its widgets: which effects and speeds it offers, what is
 // selected and enabled, and what OK, Cancel and "Применить для всех" do to the assignment. The
 // editor binds the list boxes, buttons and check box to it.
-#include "model/effect_assignment.h"
 #include "engine/extension_host.h"
+#include "model/effect_assignment.h"
 
 #include <cstdint>
 #include <string>
@@ -54,8 +54,9 @@ public:
     void chooseEffect(int index);
     // The user picked a speed entry.
     void chooseSpeed(int index);
-    // "Подробнее...": the effect's own settings dialog edits the working param.
-    void runAdvanced(void* parentWidget);
+    // "Подробнее...": the effect's own settings dialog edits the working param. A dialog that
+    // fails (the library answers 0) leaves it as it was; false then, and when it is disabled.
+    bool runAdvanced(void* parentWidget);
 
     // "Просмотр...": the working values go into the assignment so that a compile shows them;
     // Cancel still restores the saved values.

@@ -140,6 +140,14 @@ TEST(EffectDialogModel, OkWritesCancelRestoresEvenAfterPreview)
         model.cancel();
     }
     EXPECT_EQ(a, (EffectAssignment{PROBE_INTRO, 5, 42}));
+
+    // A library dialog that fails after writing its param changes nothing.
+    EffectAssignment wild{PROBE_WILD_SPEEDS, 2, 5};
+    EffectDialogModel model(testHost(), Kind::Outro, wild);
+    EXPECT_FALSE(model.runAdvanced(nullptr));
+    EXPECT_EQ(model.working().param, 5);
+    model.accept();
+    EXPECT_EQ(wild, (EffectAssignment{PROBE_WILD_SPEEDS, 2, 5}));
 }
 
 TEST(EffectDialogModel, ApplyToAllCopiesToObjectsOrFrames)
