@@ -4,6 +4,7 @@
 #include "app/editor/document_session.h"
 #include "app/editor/filter_menu_commands.h"
 #include "filters/filter_application.h"
+#include "imaging/pl_text_exception.h"
 #include "model/bitmap_object.h"
 #include "model/frame.h"
 #include "model/text_object.h"
@@ -156,6 +157,24 @@ TEST(FilterMenuCommands, NothingToWorkOnChangesNothing)
     EXPECT_FALSE(s.session.doc.modified());
     EXPECT_FALSE(s.frame.CanUndo());
     EXPECT_EQ(s.frame.head->ownImage.GetPixel(0, 0), 0x00102030u);
+}
+
+TEST(FilterMenuCommands, AFilterRaisingTheLibraryTextShowsItAndChangesNothing)
+{
+    struct : ScriptedUiPort {
+        std::optional<std::vector<int>> askFilterValues(const FilterValuesQuestion&) override
+        {
+            throw PLTextException(kPLErrFormatUnsupported, kPLTextNotADib);
+        }
+    } ui;
+    FilterSession s;
+    s.addBitmap(4, 4, 0x00102030);
+    EXPECT_FALSE(runFilterMenuCommand(cmd::FilterReduceColours, s.session, ui, nullptr));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Unsupported bitmap format.");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Error);
+    EXPECT_FALSE(s.session.doc.modified() || s.frame.CanUndo());
+    EXPECT_EQ(s.frame.head->ownImage.GetPixel(3, 3), 0x00102030u);
 }
 
 TEST(FilterMenuCommands, ClipboardImageBecomesRasterWithTransparency)
