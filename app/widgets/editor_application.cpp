@@ -8,6 +8,7 @@
 #include "app/editor/gif_save_command.h"
 #include "app/editor/html_page_command.h"
 #include "app/widgets/about_box.h"
+#include "app/widgets/effect_handlers.h"
 #include "app/widgets/filter_menu_handlers.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
@@ -230,6 +231,7 @@ void EditorApplication::registerHandlers()
                     cmd::BarBackground, cmd::BarPalette, cmd::BarStatus})
         a.setHandler(bar, [&w, bar] { w.setBarShown(bar, !w.barShown(bar)); });
     installFilterMenuCommands(a, w, context_->ui);
+    installEffectCommands(a, w, context_->extensions, folders_);
     installViewCommands(a, w, [this](std::int32_t id) { return context_->extensions.effectName(id); });
     for (int index = 0; index < 6; ++index)
         a.setHandler(cmd::Brushes[index], [&w, index] { w.setBrushIndex(index); });
