@@ -10,6 +10,7 @@
 #include "app/widgets/about_box.h"
 #include "app/widgets/effect_handlers.h"
 #include "app/widgets/filter_menu_handlers.h"
+#include "app/widgets/property_command_handlers.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
 #include "app/widgets/qt_editor_questions.h"
@@ -232,6 +233,7 @@ void EditorApplication::registerHandlers()
         a.setHandler(bar, [&w, bar] { w.setBarShown(bar, !w.barShown(bar)); });
     installFilterMenuCommands(a, w, context_->ui);
     installEffectCommands(a, w, context_->extensions, folders_);
+    installPropertyCommands(a, w, *ui_);
     installViewCommands(a, w, [this](std::int32_t id) { return context_->extensions.effectName(id); });
     for (int index = 0; index < 6; ++index)
         a.setHandler(cmd::Brushes[index], [&w, index] { w.setBrushIndex(index); });

@@ -5,15 +5,11 @@
 #include "app/widgets/colour_dialog.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/shape_style_dialogs.h"
+#include "app/widgets/text_dialog.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 namespace lw {
 
@@ -47,23 +43,9 @@ bool QtToolHost::askYesNo(const std::string& text)
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<TextAnswer> QtToolHost::askText(const TextAnswer& start)
+std::optional<TextProperties> QtToolHost::askText(const TextProperties& start)
 {
-    QDialog dialog(view_);
-    dialog.setWindowTitle(QCoreApplication::translate("CanvasView", "Правка текста"));
-    auto* edit = new QPlainTextEdit(qs(start.text), &dialog);
-    auto* smooth = new QCheckBox(QCoreApplication::translate("CanvasView", "Сгладить"), &dialog);
-    smooth->setChecked(start.smoothing);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(edit);
-    layout->addWidget(smooth);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return TextAnswer{edit->toPlainText().toStdString(), smooth->isChecked()};
+    return TextDialog::ask(view_, start);
 }
 
 std::optional<GradientSettings> QtToolHost::askGradient(const GradientSettings& start)

@@ -16,7 +16,7 @@ public:
 
     void information(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
-    std::optional<TextAnswer> askText(const TextAnswer& start) override;
+    std::optional<TextProperties> askText(const TextProperties& start) override;
     std::optional<GradientSettings> askGradient(const GradientSettings& start) override;
     std::optional<int> askEllipseStyle(int start) override;
     std::optional<std::uint32_t> askColour(const std::string& caption, std::uint32_t start) override;

@@ -418,7 +418,12 @@ TEST_F(ViewFixture, CropStaysInsideTheLayer)
 
 TEST_F(ViewFixture, TextToolMakesALayerAndReturnsToSelect)
 {
-    host.texts.push_back(TextAnswer{"Привет", false});
+    TextProperties answer;
+    answer.text = "Привет";
+    answer.smoothing = false;
+    answer.outlineWidth = 2;
+    answer.font.setFace("DejaVu Serif");
+    host.texts.push_back(answer);
     session.view.foreground = 0x00FF0000;
     view.setTool(cmd::ToolText);
     click({500, 500});
@@ -426,6 +431,8 @@ TEST_F(ViewFixture, TextToolMakesALayerAndReturnsToSelect)
     const auto* t = static_cast<const CTextObject*>(frame.tail);
     EXPECT_EQ(t->text, "Привет");
     EXPECT_EQ(t->textColour, 0x00FF0000u);
+    EXPECT_EQ(t->outlineWidth, 2);
+    EXPECT_EQ(t->font.face(), "DejaVu Serif");
     EXPECT_EQ(QPoint(t->rect.left, t->rect.top), QPoint(500, 500));
     EXPECT_EQ(session.view.tool, cmd::ToolSelect);
     EXPECT_EQ(session.view.lastText, "Привет");

@@ -1,5 +1,6 @@
 #include "app/editor/tools/new_layers.h"
 
+#include "app/editor/text_dialog_model.h"
 #include "model/bitmap_object.h"
 #include "model/ellipse_object.h"
 #include "model/rect_object.h"
@@ -61,16 +62,13 @@ std::unique_ptr<CLayerObject> newGradientLayer(const LayerRect& band, const View
     return bitmapAt(std::move(g.pixels), band, g.hasTransparency);
 }
 
-std::unique_ptr<CTextObject> newTextLayer(const std::string& text, bool smoothing, const LogFont& font,
-                                          std::uint32_t colour, QPoint at, UiPort* prompts)
+std::unique_ptr<CTextObject> newTextLayer(const TextProperties& text, std::uint32_t colour, QPoint at,
+                                          UiPort* prompts)
 {
     auto layer = std::make_unique<CTextObject>();
     layer->messagePort = prompts;
-    layer->text = text;
-    layer->font = font;
     layer->textColour = colour;
-    layer->antialiased = smoothing ? 1 : 0;
-    layer->Render();
+    text.applyTo(*layer);
     // The position is the baseline: the top-left lands on the point.
     layer->MoveTo(at.x(), at.y() + layer->metrics.ascent);
     return layer;

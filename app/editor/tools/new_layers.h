@@ -11,7 +11,7 @@ namespace lw {
 
 class CTextObject;
 class UiPort;
-struct LogFont;
+struct TextProperties;
 
 // Rectangle: fill = background, line = foreground, the view's style, line and gap width.
 std::unique_ptr<CLayerObject> newRectangleLayer(const LayerRect& band, const ViewSettings& view);
@@ -21,9 +21,9 @@ std::unique_ptr<CLayerObject> newEllipseLayer(const LayerRect& band, const ViewS
 std::unique_ptr<CLayerObject> newBitmapLayer(const LayerRect& band, const ViewSettings& view);
 // Bitmap with the gradient from foreground to background (or to transparent).
 std::unique_ptr<CLayerObject> newGradientLayer(const LayerRect& band, const ViewSettings& view);
-// Text in the font and the foreground colour, its top-left at the point.
+// Text with the dialog's values in the foreground colour, its top-left at the point.
 // Its rendering failures go to `prompts`.
-std::unique_ptr<CTextObject> newTextLayer(const std::string& text, bool smoothing, const LogFont& font,
-                                          std::uint32_t colour, QPoint at, UiPort* prompts);
+std::unique_ptr<CTextObject> newTextLayer(const TextProperties& text, std::uint32_t colour, QPoint at,
+                                          UiPort* prompts);
 
 } // namespace lw

@@ -1,5 +1,5 @@
-// Text: a click asks for the text; the new text layer's top-left is the click, then the view
-// goes back to the select tool.
+// Text: a click asks for the text, starting from the last one and the document's font; the new
+// text layer's top-left is the click, then the view goes back to the select tool.
 #include "app/editor/tools/new_layers.h"
 #include "app/editor/tools/tool_host.h"
 #include "app/editor/tools/tool_list.h"
@@ -16,11 +16,14 @@ public:
     void press(EditingView& view, const PointerEvent&) override
     {
         ViewSettings& settings = view.settings();
-        const auto answer = view.host().askText({settings.lastText, settings.smoothing});
+        TextProperties start;
+        start.text = settings.lastText;
+        start.font = view.doc().textFont;
+        start.smoothing = settings.smoothing;
+        const auto answer = view.host().askText(start);
         if (!answer || answer->text.empty())
             return;
-        view.addLayer(newTextLayer(answer->text, answer->smoothing, view.doc().textFont, settings.foreground,
-                                   view.pressPoint, view.host().prompts()));
+        view.addLayer(newTextLayer(*answer, settings.foreground, view.pressPoint, view.host().prompts()));
         settings.lastText = answer->text;
         settings.smoothing = answer->smoothing;
         view.nextTool = cmd::ToolSelect;

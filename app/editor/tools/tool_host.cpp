@@ -25,7 +25,7 @@ bool ScriptedToolHost::askYesNo(const std::string& text)
     return answer;
 }
 
-std::optional<TextAnswer> ScriptedToolHost::askText(const TextAnswer&)
+std::optional<TextProperties> ScriptedToolHost::askText(const TextProperties&)
 {
     return next(texts);
 }

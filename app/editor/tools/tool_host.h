@@ -2,6 +2,7 @@
 // What the tools ask of the window around them: messages, questions, dialogs, the context
 // pop-ups and other commands. The widgets answer with real dialogs, the tests with
 // ScriptedToolHost.
+#include "app/editor/text_dialog_model.h"
 #include "app/editor/tools/tool_cursor.h"
 #include "app/editor/view_settings.h"
 #include "platform/ui_port.h"
@@ -16,18 +17,13 @@
 
 namespace lw {
 
-// The text dialog's start values and its answer.
-struct TextAnswer {
-    std::string text;
-    bool smoothing = true;
-};
-
 class ToolHost {
 public:
     virtual ~ToolHost() = default;
     virtual void information(const std::string& text) = 0;
     virtual bool askYesNo(const std::string& text) = 0;
-    virtual std::optional<TextAnswer> askText(const TextAnswer& start) = 0;
+    // "Правка текста" with the start values; the answer has a text.
+    virtual std::optional<TextProperties> askText(const TextProperties& start) = 0;
     virtual std::optional<GradientSettings> askGradient(const GradientSettings& start) = 0;
     virtual std::optional<int> askEllipseStyle(int start) = 0;
     virtual std::optional<std::uint32_t> askColour(const std::string& caption, std::uint32_t start) = 0;
@@ -46,7 +42,7 @@ class ScriptedToolHost : public ToolHost {
 public:
     void information(const std::string& text) override { messages.push_back(text); }
     bool askYesNo(const std::string& text) override;
-    std::optional<TextAnswer> askText(const TextAnswer& start) override;
+    std::optional<TextProperties> askText(const TextProperties& start) override;
     std::optional<GradientSettings> askGradient(const GradientSettings& start) override;
     std::optional<int> askEllipseStyle(int start) override;
     std::optional<std::uint32_t> askColour(const std::string& caption, std::uint32_t start) override;
@@ -55,7 +51,7 @@ public:
     int brushSize() const override { return brush; }
 
     std::deque<bool> yesNo;
-    std::deque<std::optional<TextAnswer>> texts;
+    std::deque<std::optional<TextProperties>> texts;
     std::deque<std::optional<GradientSettings>> gradients;
     std::deque<std::optional<int>> ellipseStyles;
     std::deque<std::optional<std::uint32_t>> colours;
