@@ -2,7 +2,9 @@
 
 #include "platform/gdi_font.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringList>
 #include <cmath>
 
 namespace lw {
@@ -27,6 +29,19 @@ bool sameSize(const QFont& chosen, int startPixels)
            std::lround(chosen.pointSizeF()) == std::lround(startPixels * kPointsPerPixel);
 }
 
+// The shortest style name of the font's family with its weight and slant ("Book" rather than
+// "Book Condensed"); empty when the family has none.
+QString styleNamed(const QFont& font)
+{
+    QString best;
+    for (const QString& style : QFontDatabase::styles(font.family()))
+        if (QFontDatabase::weight(font.family(), style) == font.weight() &&
+            QFontDatabase::italic(font.family(), style) == font.italic() &&
+            (best.isEmpty() || style.size() < best.size()))
+            best = style;
+    return best;
+}
+
 } // namespace
 
 QString plainFamily(const QString& family)
@@ -42,6 +57,14 @@ QFont dialogFontOf(const LogFont& record)
     // Qt keeps one unit at a time: setting the points forgets the pixels.
     font.setPointSizeF(pixels * kPointsPerPixel);
     font.setStyleStrategy(QFont::PreferDefault);
+    // A face the system lacks is shown as the face it resolves to, which reads back as unchanged;
+    // otherwise the dialog would fall back to a generic family and change the face on OK.
+    if (!QFontDatabase::hasFamily(font.family()))
+        font.setFamily(plainFamily(QFontInfo(GdiFont(record).qfont()).family()));
+    // The dialog finds a style by its name and takes its first style when the name is not listed
+    // ("Normal" in a family whose regular style is "Book"), so name the family's own style.
+    if (const QString style = styleNamed(font); !style.isEmpty())
+        font.setStyleName(style);
     return font;
 }
 

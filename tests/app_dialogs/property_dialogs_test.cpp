@@ -2,9 +2,11 @@
 #include "app/editor/symbol_grid.h"
 #include "app/widgets/symbol_dialog.h"
 #include "app/widgets/text_dialog.h"
+#include "platform/font_choice.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -50,6 +52,20 @@ TEST(PropertyDialogs, TextDialogRefusesEmptyTextAndEnablesAlignmentForSeveralLin
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(std::tuple(dialog.values().text, dialog.values().alignment, dialog.values().font),
               std::tuple(std::string("A\nB"), 1, chosen));
+}
+
+TEST(PropertyDialogs, FontDialogOkWithoutChangesKeepsTheRecord)
+{
+    // Faces the system lacks ("Arial" here) must not fall back to a generic family on OK.
+    for (const char* face : {"Arial", "DejaVu Serif", "Шрифт"})
+        for (bool styled : {false, true}) {
+            LogFont start = LogFont::documentDefault();
+            start.setFace(face);
+            start.weight = styled ? 700 : 400;
+            start.italic = start.underline = start.strikeOut = styled ? 1 : 0;
+            QFontDialog dialog(dialogFontOf(start));
+            EXPECT_EQ(logFontOf(dialog.currentFont(), start), start) << face << styled;
+        }
 }
 
 TEST(PropertyDialogs, SymbolCellClickPicksItsCodeAndCloses)
