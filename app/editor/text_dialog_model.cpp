@@ -1,6 +1,7 @@
 #include "app/editor/text_dialog_model.h"
 
 #include "model/text_object.h"
+#include "platform/cp1251.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -56,6 +57,11 @@ std::vector<std::string> TextDialogModel::outlineNames()
     for (int n = 1; n <= kMaxOutline; ++n)
         names.push_back(QCoreApplication::translate("TextDialog", "%1 px").arg(n).toStdString());
     return names;
+}
+
+void TextDialogModel::setText(const std::string& utf8)
+{
+    values.text = cp1251ToUtf8(utf8ToCp1251(utf8));
 }
 
 std::optional<std::string> TextDialogModel::refusal() const

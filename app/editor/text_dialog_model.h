@@ -33,6 +33,10 @@ public:
 
     TextProperties values;
 
+    // Takes the typed text as the document will keep it: characters its code page cannot hold
+    // become '?' now, so that the label shows what a save writes.
+    void setText(const std::string& utf8);
+
     // "Выравнивание:" counts only for text of several lines.
     static bool alignmentEnabled(const std::string& text);
     // "слева", "по центру", "справа".

@@ -102,7 +102,7 @@ void TextDialog::textChanged()
 
 std::optional<FieldRefusal> TextDialog::commit()
 {
-    model_.values.text = text_->toPlainText().toStdString();
+    model_.setText(text_->toPlainText().toStdString());
     model_.values.alignment = alignment_->currentIndex();
     model_.values.outlineWidth = outline_->currentIndex();
     model_.values.smoothing = smoothing_->isChecked();

@@ -44,14 +44,14 @@ TEST(PropertyDialogs, TextDialogRefusesEmptyTextAndEnablesAlignmentForSeveralLin
     QTest::keyClicks(text, "A");
     QTest::keyClick(text, Qt::Key_Return);
     EXPECT_TRUE(alignment->isEnabled());
-    QTest::keyClicks(text, "B");
+    text->insertPlainText(QString::fromUtf8("B€漢"));
     alignment->setCurrentIndex(1);
     dialog.findChild<QPushButton*>("font")->click();
     EXPECT_EQ(text->font().family(), "DejaVu Serif");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(std::tuple(dialog.values().text, dialog.values().alignment, dialog.values().font),
-              std::tuple(std::string("A\nB"), 1, chosen));
+              std::tuple(std::string("A\nB€?"), 1, chosen)); // as the document keeps it
 }
 
 TEST(PropertyDialogs, FontDialogOkWithoutChangesKeepsTheRecord)
