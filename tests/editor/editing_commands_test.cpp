@@ -15,6 +15,7 @@
 #include "model/rect_object.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
+#include "support/picture_builders.h"
 
 #include "model/picture_export.h"
 
@@ -325,6 +326,56 @@ TEST_F(EditingCommandsTest, AnOutsideImagePastesCentredOnTheView)
     ASSERT_EQ(current().ObjectCount(), 1);
     EXPECT_EQ(current().ObjectAt(0)->rect, (LayerRect{480, 590, 520, 610}));
     EXPECT_TRUE(current().ObjectAt(0)->selected);
+}
+
+TEST_F(EditingCommandsTest, MetafilesOnTheClipboardPasteAsPicturesCentredOnTheView)
+{
+    using namespace lwtest;
+    struct Case {
+        const char* mime;
+        Bytes bytes;
+        int size; // the size chosen in the raster dialog
+    };
+    const Case cases[] = {
+        {kWindowsMetafileMime, placeableMetafile(1440, 1440, 1440, windowsMetafile(0, 0, 40, 40, 0x0000FF)),
+         50},
+        {kEnhancedMetafileMime, enhancedMetafile(40, 40, 10, 10, 30, 30, 0x0000FF), 40},
+        {kEnhancedMetafileMime, Bytes(64, 0x5A), 0}, // not a metafile: refused, nothing pasted
+    };
+    EditingContext context = *commands.context();
+    context.viewCentre = LayerPoint{500, 600};
+    for (const Case& c : cases) {
+        const int layers = current().ObjectCount();
+        QMimeData data;
+        data.setData(c.mime, QByteArray(reinterpret_cast<const char*>(c.bytes.data()), std::ssize(c.bytes)));
+        if (c.size == 0) {
+            EXPECT_FALSE(pasteMimeData(context, data));
+            EXPECT_EQ(current().ObjectCount(), layers);
+            continue;
+        }
+        ui.queueMetafileRaster(MetafileRasterAnswer{c.size, c.size, false});
+        ASSERT_TRUE(pasteMimeData(context, data)) << c.mime;
+        ASSERT_EQ(current().ObjectCount(), layers + 1);
+        const CLayerObject* layer = current().tail;
+        const int half = c.size / 2;
+        EXPECT_EQ(layer->rect, (LayerRect{500 - half, 600 - half, 500 + half, 600 + half})) << c.mime;
+        EXPECT_TRUE(layer->selected);
+        EXPECT_EQ(current().CountSelected(), 1);
+        // The drawing's red middle (COLORREF 0x0000FF) in the layer's own pixels.
+        const CRaster& pixels = layer->ownImage;
+        EXPECT_EQ(pixels.bits()[pixels.indexOf(pixels.width() / 2, pixels.height() / 2)], 0x00FF0000u)
+            << c.mime;
+    }
+    // A picture beside the metafile wins.
+    QImage image(4, 2, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QMimeData both;
+    both.setImageData(image);
+    const Bytes emf = lwtest::enhancedMetafile(40, 40, 10, 10, 30, 30, 0x0000FF);
+    both.setData(kEnhancedMetafileMime,
+                 QByteArray(reinterpret_cast<const char*>(emf.data()), std::ssize(emf)));
+    ASSERT_TRUE(pasteMimeData(context, both));
+    EXPECT_EQ(current().tail->width(), 4);
 }
 
 TEST_F(EditingCommandsTest, ADamagedBlockChangesNothingAndSaysSo)
