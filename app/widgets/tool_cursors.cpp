@@ -3,143 +3,107 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <array>
+#include <initializer_list>
+#include <sstream>
 
 namespace lw {
 
 namespace {
 
-// Every drawing gets a white halo under the black strokes so it shows on any colour.
-void stroke(QPainter& p, const QPainterPath& path, qreal width = 1.5)
+// A drawn cursor: its strokes as small path texts (M x,y move, L x,y line, Z close,
+// C x1,y1,x2,y2,x,y curve, E cx,cy,rx,ry ellipse, R x,y,w,h rectangle): a shared part and the
+// cursor's own part drawn 1.5 pixels wide as one path, then the 1-pixel part; and its hot spot.
+struct Drawing {
+    ToolCursor shape;
+    const char* shared;
+    const char* own;
+    const char* thin;
+    QPoint hot;
+};
+
+constexpr const char* kMagnifier = "E12,12,8,8 M18,18 L28,28";
+constexpr const char* kBucket = "M6,14 L16,4 L28,16 L18,26 Z M6,14 C2,20,2,26,4,28";
+
+constexpr std::array kDrawings{
+    Drawing{ToolCursor::ZoomIn, kMagnifier, "M8,12 L16,12 M12,8 L12,16", "", {12, 12}},
+    Drawing{ToolCursor::ZoomOut, kMagnifier, "M8,12 L16,12", "", {12, 12}},
+    Drawing{ToolCursor::ZoomLimit, kMagnifier, "", "", {12, 12}},
+    Drawing{ToolCursor::Crop, "", "M8,2 L8,24 L30,24 M2,8 L24,8 L24,30", "", {8, 8}},
+    Drawing{ToolCursor::Pencil, "", "M2,30 L6,20 L24,2 L30,8 L12,26 Z M6,20 L12,26", "", {2, 30}},
+    Drawing{ToolCursor::Picker, "", "M2,30 L4,24 L20,8 L24,12 L8,28 Z E25,7,4,4", "", {2, 30}},
+    // The eraser squares: half sizes 3 and 8 round the hot spot.
+    Drawing{ToolCursor::EraserSmall, "", "", "R13,13,7,7", {16, 16}},
+    Drawing{ToolCursor::EraserLarge, "", "", "R8,8,17,17", {16, 16}},
+    Drawing{ToolCursor::BucketLayer, kBucket, "", "", {4, 28}},
+    Drawing{ToolCursor::BucketFrame, kBucket, "R20,26,10,4", "", {4, 28}},
+    Drawing{ToolCursor::Text, "", "M10,4 L22,4 M16,4 L16,28 M10,28 L22,28", "", {16, 16}},
+    Drawing{ToolCursor::Shape,
+            "",
+            "M16,2 L16,12 M16,20 L16,30 M2,16 L12,16 M20,16 L30,16",
+            "R20,20,9,7",
+            {16, 16}},
+};
+
+void addTo(QPainterPath& path, const char* text)
 {
+    std::istringstream in(text);
+    char op = 0;
+    while (in >> op) {
+        std::array<double, 6> v{};
+        const int count = op == 'Z' ? 0 : op == 'C' ? 6 : op == 'E' || op == 'R' ? 4 : 2;
+        for (int i = 0; i < count; ++i) {
+            in >> v[static_cast<std::size_t>(i)];
+            if (i + 1 < count)
+                in.ignore(1); // the comma
+        }
+        switch (op) {
+        case 'M':
+            path.moveTo(v[0], v[1]);
+            break;
+        case 'L':
+            path.lineTo(v[0], v[1]);
+            break;
+        case 'Z':
+            path.closeSubpath();
+            break;
+        case 'C':
+            path.cubicTo(v[0], v[1], v[2], v[3], v[4], v[5]);
+            break;
+        case 'E':
+            path.addEllipse(QPointF(v[0], v[1]), v[2], v[3]);
+            break;
+        case 'R':
+            path.addRect(v[0], v[1], v[2], v[3]);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// Every drawing gets a white halo under the black strokes so it shows on any colour.
+void stroke(QPainter& p, std::initializer_list<const char*> texts, qreal width)
+{
+    QPainterPath path;
+    for (const char* text : texts)
+        addTo(path, text);
+    if (path.isEmpty())
+        return;
     p.strokePath(path, QPen(Qt::white, width + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.strokePath(path, QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-QPainterPath crossHair()
-{
-    QPainterPath path;
-    path.moveTo(16, 2);
-    path.lineTo(16, 12);
-    path.moveTo(16, 20);
-    path.lineTo(16, 30);
-    path.moveTo(2, 16);
-    path.lineTo(12, 16);
-    path.moveTo(20, 16);
-    path.lineTo(30, 16);
-    return path;
-}
-
-QPainterPath magnifier(QChar sign)
-{
-    QPainterPath path;
-    path.addEllipse(QPointF(12, 12), 8, 8);
-    path.moveTo(18, 18);
-    path.lineTo(28, 28);
-    if (sign == '+' || sign == '-') {
-        path.moveTo(8, 12);
-        path.lineTo(16, 12);
-    }
-    if (sign == '+') {
-        path.moveTo(12, 8);
-        path.lineTo(12, 16);
-    }
-    return path;
-}
-
-QCursor draw(ToolCursor shape)
+QCursor draw(const Drawing& drawing)
 {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    QPoint hot(16, 16);
-    QPainterPath path;
-    switch (shape) {
-    case ToolCursor::ZoomIn:
-        stroke(p, magnifier('+'));
-        hot = {12, 12};
-        break;
-    case ToolCursor::ZoomOut:
-        stroke(p, magnifier('-'));
-        hot = {12, 12};
-        break;
-    case ToolCursor::ZoomLimit:
-        stroke(p, magnifier(' '));
-        hot = {12, 12};
-        break;
-    case ToolCursor::Crop:
-        path.moveTo(8, 2);
-        path.lineTo(8, 24);
-        path.lineTo(30, 24);
-        path.moveTo(2, 8);
-        path.lineTo(24, 8);
-        path.lineTo(24, 30);
-        stroke(p, path);
-        hot = {8, 8};
-        break;
-    case ToolCursor::Pencil:
-        path.moveTo(2, 30);
-        path.lineTo(6, 20);
-        path.lineTo(24, 2);
-        path.lineTo(30, 8);
-        path.lineTo(12, 26);
-        path.closeSubpath();
-        path.moveTo(6, 20);
-        path.lineTo(12, 26);
-        stroke(p, path);
-        hot = {2, 30};
-        break;
-    case ToolCursor::Picker:
-        path.moveTo(2, 30);
-        path.lineTo(4, 24);
-        path.lineTo(20, 8);
-        path.lineTo(24, 12);
-        path.lineTo(8, 28);
-        path.closeSubpath();
-        path.addEllipse(QPointF(25, 7), 4, 4);
-        stroke(p, path);
-        hot = {2, 30};
-        break;
-    case ToolCursor::EraserSmall:
-    case ToolCursor::EraserLarge: {
-        const int half = shape == ToolCursor::EraserLarge ? 8 : 3;
-        path.addRect(16 - half, 16 - half, 2 * half + 1, 2 * half + 1);
-        stroke(p, path, 1);
-        break;
-    }
-    case ToolCursor::BucketLayer:
-    case ToolCursor::BucketFrame:
-        path.moveTo(6, 14);
-        path.lineTo(16, 4);
-        path.lineTo(28, 16);
-        path.lineTo(18, 26);
-        path.closeSubpath();
-        path.moveTo(6, 14);
-        path.cubicTo(2, 20, 2, 26, 4, 28);
-        if (shape == ToolCursor::BucketFrame)
-            path.addRect(20, 26, 10, 4);
-        stroke(p, path);
-        hot = {4, 28};
-        break;
-    case ToolCursor::Text:
-        path.moveTo(10, 4);
-        path.lineTo(22, 4);
-        path.moveTo(16, 4);
-        path.lineTo(16, 28);
-        path.moveTo(10, 28);
-        path.lineTo(22, 28);
-        stroke(p, path);
-        break;
-    case ToolCursor::Shape:
-        stroke(p, crossHair());
-        path.addRect(20, 20, 9, 7);
-        stroke(p, path, 1);
-        break;
-    default:
-        break;
-    }
+    stroke(p, {drawing.shared, drawing.own}, 1.5);
+    stroke(p, {drawing.thin}, 1);
     p.end();
-    return QCursor(pixmap, hot.x(), hot.y());
+    return QCursor(pixmap, drawing.hot.x(), drawing.hot.y());
 }
 
 } // namespace
@@ -162,7 +126,10 @@ QCursor cursorFor(ToolCursor shape)
     default:
         break;
     }
-    return draw(shape);
+    for (const Drawing& drawing : kDrawings)
+        if (drawing.shape == shape)
+            return draw(drawing);
+    return Qt::ArrowCursor;
 }
 
 } // namespace lw

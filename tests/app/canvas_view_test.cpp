@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace lw {
 namespace {
@@ -123,6 +124,29 @@ TEST(CanvasViewWidget, EraserCursorChangesWithCtrlWhileHovering)
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
     QApplication::sendEvent(&elsewhere, &key);
     EXPECT_EQ(shown(), cursorFor(ToolCursor::EraserSmall).pixmap().toImage());
+}
+
+TEST(CanvasViewWidget, EveryDrawnCursorIsVisibleAndItsOwn)
+{
+    std::set<QByteArray> seen;
+    for (int i = static_cast<int>(ToolCursor::ZoomIn); i <= static_cast<int>(ToolCursor::Shape); ++i) {
+        const QImage image = cursorFor(static_cast<ToolCursor>(i)).pixmap().toImage();
+        ASSERT_EQ(image.size(), QSize(32, 32)) << i;
+        // Dark strokes on a light halo, the rest transparent.
+        int drawn = 0;
+        int dark = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                drawn += image.pixelColor(x, y).alpha() > 0;
+                dark += image.pixelColor(x, y).alpha() == 255 && image.pixelColor(x, y).value() < 160;
+            }
+        EXPECT_GT(drawn, 40) << i;
+        EXPECT_LT(drawn, 32 * 32 / 2) << i;
+        EXPECT_GT(dark, 10) << i;
+        seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    }
+    EXPECT_EQ(seen.size(),
+              static_cast<std::size_t>(ToolCursor::Shape) - static_cast<std::size_t>(ToolCursor::ZoomIn) + 1);
 }
 
 TEST(CanvasViewWidget, DropImportsOnlyPictureTypes)
