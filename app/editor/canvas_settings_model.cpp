@@ -18,6 +18,11 @@ void CanvasSettingsModel::choosePreset(int index)
 
 DialogResult<CanvasSize> CanvasSettingsModel::accept() const
 {
+    return acceptSizeFields(width, height);
+}
+
+DialogResult<CanvasSize> acceptSizeFields(const QString& width, const QString& height)
+{
     DialogResult<CanvasSize> result;
     CanvasSize size;
     if (refused(checkWholeField(width, 1, kWorkspaceSize, 0, &size.width), result) ||

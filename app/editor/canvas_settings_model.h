@@ -16,4 +16,7 @@ public:
     DialogResult<CanvasSize> accept() const;
 };
 
+// A width and a height field, each a whole number of 1 … the workspace side.
+DialogResult<CanvasSize> acceptSizeFields(const QString& width, const QString& height);
+
 } // namespace lw

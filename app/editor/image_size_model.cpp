@@ -1,5 +1,6 @@
 #include "app/editor/image_size_model.h"
 
+#include "app/editor/canvas_settings_model.h"
 #include "model/layer_sizing.h"
 
 namespace lw {
@@ -25,12 +26,7 @@ void ImageSizeModel::typeHeight(const QString& text)
 
 DialogResult<CanvasSize> ImageSizeModel::accept() const
 {
-    DialogResult<CanvasSize> result;
-    CanvasSize size;
-    if (refused(checkWholeField(width, 1, kWorkspaceSize, 0, &size.width), result) ||
-        refused(checkWholeField(height, 1, kWorkspaceSize, 1, &size.height), result))
-        return result;
-    return size;
+    return acceptSizeFields(width, height);
 }
 
 } // namespace lw
