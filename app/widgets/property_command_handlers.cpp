@@ -7,6 +7,7 @@
 #include "app/widgets/main_window.h"
 #include "app/widgets/shape_style_dialogs.h"
 #include "app/widgets/symbol_dialog.h"
+#include "app/widgets/symbol_import_dialog.h"
 #include "app/widgets/text_dialog.h"
 
 #include <QAction>

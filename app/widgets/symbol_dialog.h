@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QRadioButton;
 
 namespace lw {
 
@@ -55,18 +54,6 @@ private:
     QCheckBox* smoothing_ = nullptr;
     SymbolGrid* grid_ = nullptr;
     SymbolChoice choice_;
-};
-
-// "Импорт символа": the inserted symbol stays text or is converted to a bitmap.
-class SymbolImportDialog : public QDialog {
-    Q_OBJECT
-public:
-    explicit SymbolImportDialog(QWidget* parent = nullptr);
-    SymbolImport answer() const;
-    static SymbolImport ask(QWidget* parent);
-
-private:
-    QRadioButton* toBitmap_ = nullptr;
 };
 
 } // namespace lw
