@@ -96,6 +96,14 @@ void convertSelectedToBitmap(EditingContext& context)
 
 void combineSelected(EditingContext& context)
 {
+    // The merged bitmap spans the union of the selection, which may be far more than its layers.
+    const CFrame& current = context.session.currentFrame();
+    std::int64_t replaced = 0;
+    for (const CLayerObject* o = current.head.get(); o; o = o->next.get())
+        if (o->selected)
+            replaced += ObjectPixels(o->rect);
+    if (current.CountSelected() >= 2 && !haveRoomFor(context, ObjectPixels(current.Bounds(true)) - replaced))
+        return;
     structuralEdit(context, [](CFrame& frame) {
         if (frame.CountSelected() < 2)
             return false;

@@ -410,11 +410,18 @@ TEST(EditingCommandsRoom, CommandsThatGrowTheDocumentRefuseWithoutRoomAndChangeN
         int id;
         std::int64_t need; // 0: only the refusal (the change would reach the ballast)
     };
-    const Case cases[] = {
-        {cmd::InsertFrameAfter, canvas}, {cmd::AppendFrame, canvas},       {cmd::MasterFrame, 3 * canvas},
-        {cmd::Duplicate, 2 * 800},       {cmd::CloneIntoFrames, 800},      {cmd::AddLayer, 2 * canvas},
-        {cmd::ImageSize, 3200 - 800},    {cmd::StretchShrink, 1200 - 800}, {cmd::Paste, 800},
-        {cmd::CanvasSize, 3 * 60 * 10},  {cmd::ResizeAnimation, 0}};
+    const Case cases[] = {{cmd::InsertFrameAfter, canvas},
+                          {cmd::AppendFrame, canvas},
+                          {cmd::MasterFrame, 3 * canvas},
+                          {cmd::Duplicate, 2 * 800},
+                          {cmd::CloneIntoFrames, 800},
+                          {cmd::AddLayer, 2 * canvas},
+                          {cmd::ImageSize, 3200 - 800},
+                          {cmd::StretchShrink, 1200 - 800},
+                          {cmd::Paste, 800},
+                          {cmd::CanvasSize, 3 * 60 * 10},
+                          {cmd::ResizeAnimation, 0},
+                          {cmd::Combine, 2 * 50 * 20 - 800 - 200}};
     for (const Case& c : cases) {
         // Frame 1 holds the selected 20 × 20 rectangle, frame 2 is a clone target, frame 3 holds
         // ballast: a layer counted by its rectangle alone (one row, never drawn) that fills the
@@ -425,6 +432,10 @@ TEST(EditingCommandsRoom, CommandsThatGrowTheDocumentRefuseWithoutRoomAndChangeN
         auto rect = std::make_unique<CRectObject>();
         rect->Resize({400, 580, 420, 600});
         session.currentFrame().AppendObject(std::move(rect))->selected = 1;
+        // A 10 × 10 rectangle beside it, selected only to be combined.
+        auto beside = std::make_unique<CRectObject>();
+        beside->Resize({440, 580, 450, 590});
+        session.currentFrame().AppendObject(std::move(beside))->selected = c.id == cmd::Combine;
         const QByteArray block = selectionMimeData(session.currentFrame(), false)->data(kLayerClipboardMime);
         animation.AppendFrame();
         CLayerObject* ballast = animation.AppendFrame()->AppendObject(std::make_unique<CRectObject>());
@@ -454,7 +465,7 @@ TEST(EditingCommandsRoom, CommandsThatGrowTheDocumentRefuseWithoutRoomAndChangeN
         run();
         EXPECT_EQ(DocumentPixels(animation), before) << c.id;
         EXPECT_EQ(animation.TotalFrames(), 3) << c.id;
-        EXPECT_EQ(session.currentFrame().ObjectCount(), 1) << c.id;
+        EXPECT_EQ(session.currentFrame().ObjectCount(), 2) << c.id;
         EXPECT_EQ(animation.width(), 468) << c.id;
         EXPECT_FALSE(session.doc.modified()) << c.id;
         EXPECT_EQ(refusals(), refused + 1) << c.id;
