@@ -23,6 +23,12 @@ constexpr std::array<std::pair<int, EffectCommand>, 6> kCommands{{
 constexpr std::array<int, 6> kIds{cmd::LayerIntro, cmd::LayerAnimation, cmd::LayerOutro,
                                   cmd::FrameIntro, cmd::FrameAnimation, cmd::FrameOutro};
 
+struct RestoreAssignment {
+    EffectAssignment& slot;
+    EffectAssignment value;
+    ~RestoreAssignment() { slot = value; }
+};
+
 bool anyObjectDiffers(CFrame& frame, EffectKind kind, const EffectAssignment& chosen)
 {
     for (CLayerObject* o = frame.head.get(); o; o = o->next.get())
@@ -67,11 +73,15 @@ bool runEffectCommand(int id, DocumentSession& session, const EffectDialogRunner
     EffectAssignment& slot = object ? assignmentFor(*object, kind) : assignmentFor(frame, kind);
 
     const EffectAssignment before = slot;
-    const std::optional<bool> applyToAll = runDialog(kind, slot, frame);
-    const EffectAssignment chosen = slot;
-    // The dialog wrote its choice in place; the edit below takes its undo copy from what was
-    // there before and then stores the choice.
-    slot = before;
+    std::optional<bool> applyToAll;
+    EffectAssignment chosen;
+    {
+        // The dialog writes in place (also for its preview); whatever it leaves, even when it
+        // fails, the edit below takes its undo copy from what was there before.
+        const RestoreAssignment restore{slot, before};
+        applyToAll = runDialog(kind, slot, frame);
+        chosen = slot;
+    }
     if (!applyToAll)
         return false;
 

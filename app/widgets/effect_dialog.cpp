@@ -2,7 +2,6 @@
 
 #include "app/widgets/effect_preview_player.h"
 #include "engine/animation_compiler.h"
-#include "platform/errors.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +13,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <exception>
 
 namespace lw {
 
@@ -112,7 +113,8 @@ void EffectDialog::preview()
         const FrameSequence sequence = AnimationCompiler(host_).previewFrame(animation_, frame_);
         QApplication::restoreOverrideCursor();
         play(sequence, this);
-    } catch (const MemoryError& e) {
+    } catch (const std::exception& e) {
+        // Out of memory for the step images, most likely; nothing may escape into the event loop.
         QApplication::restoreOverrideCursor();
         QMessageBox::critical(this, windowTitle(), QString::fromStdString(e.what()));
     }

@@ -9,6 +9,11 @@
 #include "app/widgets/main_window.h"
 #include "platform/program_folders.h"
 
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include <exception>
+
 namespace lw {
 
 void installEffectCommands(CommandActions& actions, MainWindow& window, const ExtensionHost& host,
@@ -22,8 +27,14 @@ void installEffectCommands(CommandActions& actions, MainWindow& window, const Ex
             const auto runDialog = [&](EffectKind kind, EffectAssignment& assignment, CFrame& frame) {
                 return EffectDialog::ask(host, kind, assignment, session->doc.animation, frame, &window);
             };
-            if (runEffectCommand(id, *session, runDialog))
-                window.documentChanged(session);
+            try {
+                if (runEffectCommand(id, *session, runDialog))
+                    window.documentChanged(session);
+            } catch (const std::exception& e) {
+                // The undo copy of big layers may not fit; the assignment is then unchanged.
+                QMessageBox::critical(&window, QCoreApplication::applicationName(),
+                                      QString::fromStdString(e.what()));
+            }
         });
     actions.setHandler(cmd::InstalledComponents, [&window, &host, &folders] {
         InstalledComponentsDialog::showCatalogue(host, folders.extensions, &window);

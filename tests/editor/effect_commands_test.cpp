@@ -33,9 +33,14 @@ TEST(EffectCommands, OkStoresTheChoiceWhereItBelongsAndLayerUndoRestoresIt)
             CLayerObject* upper = first.AppendObject(std::make_unique<CBitmapObject>());
             upper->selected = 1;
             const auto [frame, kind] = *effectCommandFor(id);
-            // Cancel, and OK that changes nothing, leave no trace.
+            // Cancel, OK that changes nothing and a dialog that fails after its preview leave no trace.
             EXPECT_FALSE(runEffectCommand(id, s, dialogAnswering(other, std::nullopt)));
             EXPECT_FALSE(runEffectCommand(id, s, dialogAnswering({}, false)));
+            const auto failing = [&](EffectKind, EffectAssignment& a, CFrame&) -> std::optional<bool> {
+                throw std::runtime_error((a = other, "no memory"));
+            };
+            EXPECT_THROW(runEffectCommand(id, s, failing), std::runtime_error);
+            EXPECT_EQ(frame ? assignmentFor(first, kind) : assignmentFor(*upper, kind), EffectAssignment{});
             EXPECT_FALSE(s.doc.modified() || first.CanUndo());
 
             ASSERT_TRUE(runEffectCommand(id, s, dialogAnswering(chosen, applyToAll))) << id;
