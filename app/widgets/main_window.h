@@ -75,8 +75,6 @@ Q_SIGNALS:
     void framePainted();
 
 protected:
-    // Sizes a new document window to its view's wish, bounded by and placed inside the area.
-    void fitIntoArea(QMdiSubWindow* window) const;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -84,6 +82,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Sizes a new document window to its view's wish, bounded by and placed inside the area.
+    void fitIntoArea(QMdiSubWindow* window) const;
     void buildMenus();
     void buildBars();
     void buildStatusBar();
