@@ -2,6 +2,7 @@
 // "Правка текста": the text of a label with its font, alignment, outline and smoothing, as the
 // text tool and the text command show them. The dialog reads the values on open and writes them
 // back on OK; an empty text refuses OK.
+#include "model/document_limits.h"
 #include "platform/log_font.h"
 
 #include <optional>
@@ -27,7 +28,7 @@ struct TextProperties {
 
 class TextDialogModel {
 public:
-    static constexpr int kMaxOutline = 10;
+    static constexpr int kMaxOutline = kMaxOutlineWidth; // what documents keep
 
     explicit TextDialogModel(TextProperties start);
 
