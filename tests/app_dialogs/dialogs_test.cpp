@@ -1,16 +1,29 @@
 // The dialogs built non-modal: filled through their controls as a user would, accepted, and the
 // answer checked. Refused values keep the dialog open with the range message.
+#include "app/widgets/align_dialog.h"
+#include "app/widgets/bitmap_shape_dialog.h"
+#include "app/widgets/canvas_settings_dialog.h"
+#include "app/widgets/clone_frames_dialog.h"
 #include "app/widgets/colour_component_field.h"
 #include "app/widgets/colour_dialog.h"
+#include "app/widgets/duplicate_dialog.h"
+#include "app/widgets/edge_amounts_dialog.h"
 #include "app/widgets/filter_settings_dialog.h"
 #include "app/widgets/filter_values_dialog.h"
 #include "app/widgets/frame_border_dialog.h"
+#include "app/widgets/frame_delay_dialog.h"
 #include "app/widgets/gif_import_dialog.h"
 #include "app/widgets/hex_colour_dialog.h"
+#include "app/widgets/image_size_dialog.h"
+#include "app/widgets/loop_count_dialog.h"
+#include "app/widgets/master_frames_dialog.h"
 #include "app/widgets/metafile_raster_dialog.h"
+#include "app/widgets/move_to_dialog.h"
 #include "app/widgets/number_question_dialog.h"
 #include "app/widgets/rotation_dialog.h"
 #include "app/widgets/shadow_dialog.h"
+#include "app/widgets/symbol_import_dialog.h"
+#include "app/widgets/text_dialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -263,11 +276,31 @@ TEST_F(DialogTest, SmallDialogsReturnWhatIsSet)
     EXPECT_EQ(refusals.size(), 1u);
 }
 
+using NamedDialogs = std::vector<std::pair<const char*, std::unique_ptr<QDialog>>>;
+
 // Every dialog lays its texts out in full. With LW_DIALOG_SCREENSHOTS set to a folder, each is
 // also saved there as a picture for a look by eye (run under a real display server for that).
-TEST_F(DialogTest, EveryDialogShowsItsTextsUncut)
+void expectTextsUncut(NamedDialogs& dialogs)
 {
-    std::vector<std::pair<const char*, std::unique_ptr<QDialog>>> dialogs;
+    const QString folder = qEnvironmentVariable("LW_DIALOG_SCREENSHOTS");
+    for (auto& [name, dialog] : dialogs) {
+        dialog->show();
+        QCoreApplication::processEvents();
+        for (QWidget* w : dialog->findChildren<QWidget*>()) {
+            if (!w->isVisible() || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)))
+                continue;
+            EXPECT_GE(w->width(), w->sizeHint().width()) << name << " " << w->metaObject()->className();
+            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name;
+        }
+        EXPECT_GE(dialog->width(), dialog->minimumSizeHint().width()) << name;
+        if (!folder.isEmpty())
+            dialog->grab().save(QDir(folder).filePath(QString::fromLatin1(name) + ".png"));
+    }
+}
+
+TEST_F(DialogTest, EveryQuestionDialogShowsItsTextsUncut)
+{
+    NamedDialogs dialogs;
     dialogs.emplace_back(
         "colour", std::make_unique<ColourDialog>(0x80FF8000, QString::fromUtf8("Colorize Image"), true));
     dialogs.emplace_back("colour_opaque", std::make_unique<ColourDialog>(
@@ -297,20 +330,31 @@ TEST_F(DialogTest, EveryDialogShowsItsTextsUncut)
     dialogs.emplace_back("gif_import", std::make_unique<GifImportDialog>(GifImportQuestion{24, 123456}));
     dialogs.emplace_back(
         "number", std::make_unique<NumberQuestionDialog>(NumberQuestion{"Число", "Сколько раз:", 3, 1, 9}));
-    const QString folder = qEnvironmentVariable("LW_DIALOG_SCREENSHOTS");
-    for (auto& [name, dialog] : dialogs) {
-        dialog->show();
-        QCoreApplication::processEvents();
-        for (QWidget* w : dialog->findChildren<QWidget*>()) {
-            if (!w->isVisible() || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)))
-                continue;
-            EXPECT_GE(w->width(), w->sizeHint().width()) << name << " " << w->metaObject()->className();
-            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name;
-        }
-        EXPECT_GE(dialog->width(), dialog->minimumSizeHint().width()) << name;
-        if (!folder.isEmpty())
-            dialog->grab().save(QDir(folder).filePath(QString::fromLatin1(name) + ".png"));
-    }
+    expectTextsUncut(dialogs);
+}
+
+TEST_F(DialogTest, EveryEditingDialogShowsItsTextsUncut)
+{
+    CRaster pixels(40, 30);
+    NamedDialogs dialogs;
+    dialogs.emplace_back("master_frames", std::make_unique<MasterFramesDialog>());
+    dialogs.emplace_back("frame_delay", std::make_unique<FrameDelayDialog>(150));
+    dialogs.emplace_back("loop_count", std::make_unique<LoopCountDialog>(0));
+    dialogs.emplace_back("canvas_settings", std::make_unique<CanvasSettingsDialog>(CanvasSize{468, 60}));
+    dialogs.emplace_back("edge_amounts", std::make_unique<EdgeAmountsDialog>(CanvasSize{468, 60}));
+    dialogs.emplace_back("image_size", std::make_unique<ImageSizeDialog>(CanvasSize{120, 90}));
+    dialogs.emplace_back("align", std::make_unique<AlignDialog>(AlignSettings{}, true));
+    dialogs.emplace_back("move_to", std::make_unique<MoveToDialog>(MoveToAnswer{}));
+    dialogs.emplace_back("duplicate", std::make_unique<DuplicateDialog>(DuplicateSettings{}));
+    dialogs.emplace_back("clone_frames",
+                         std::make_unique<CloneFramesDialog>(std::vector<CloneFrameItem>{
+                             {"Кадр  1", true}, {"Кадр  2", false}, {"Мастер       (3)", false}}));
+    TextProperties text;
+    text.text = "SPRING\nCOLLECTION";
+    dialogs.emplace_back("text", std::make_unique<TextDialog>(text));
+    dialogs.emplace_back("symbol_import", std::make_unique<SymbolImportDialog>());
+    dialogs.emplace_back("bitmap_shape", std::make_unique<BitmapShapeDialog>(pixels, BitmapShape{}));
+    expectTextsUncut(dialogs);
 }
 
 } // namespace
