@@ -13,6 +13,7 @@
 #include "app/widgets/property_command_handlers.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
+#include "app/widgets/publishing_handlers.h"
 #include "app/widgets/qt_editor_questions.h"
 #include "app/widgets/qt_ui_port.h"
 #include "app/widgets/splash.h"
@@ -234,6 +235,7 @@ void EditorApplication::registerHandlers()
     installFilterMenuCommands(a, w, context_->ui);
     installEffectCommands(a, w, context_->extensions, folders_);
     installPropertyCommands(a, w, *ui_);
+    installPublishingCommands(a, w, d, *ui_, *questions_);
     installViewCommands(a, w, [this](std::int32_t id) { return context_->extensions.effectName(id); });
     for (int index = 0; index < 6; ++index)
         a.setHandler(cmd::Brushes[index], [&w, index] { w.setBrushIndex(index); });
