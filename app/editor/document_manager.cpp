@@ -100,9 +100,16 @@ void DocumentManager::remember(const std::string& path)
 
 DocumentSession* DocumentManager::newDocument()
 {
+    return newDocument({});
+}
+
+DocumentSession* DocumentManager::newDocument(const std::function<void(CLWDoc&)>& build)
+{
     auto session = std::make_unique<DocumentSession>();
     applyNewDocumentDefaults(session->doc, settings_);
     setDocumentTitle(session->doc, nextUntitledName());
+    if (build)
+        build(session->doc);
     return adopt(std::move(session));
 }
 

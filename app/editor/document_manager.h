@@ -7,6 +7,7 @@
 #include "app/editor/recent_files.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ public:
 
     // A new document with the stored frame size and colour, named "Безымянный-N".
     DocumentSession* newDocument();
+    // The same, built by `build` (frames, pictures) before its window opens.
+    DocumentSession* newDocument(const std::function<void(CLWDoc&)>& build);
     // Opens a file by its extension; a document already open from that file is brought back
     // instead. Null (after a message) when the file cannot be opened.
     DocumentSession* openDocument(const std::string& path);

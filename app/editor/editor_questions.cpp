@@ -44,6 +44,16 @@ std::optional<std::string> ScriptedEditorQuestions::askSavePath(const FileQuesti
     return nextPath();
 }
 
+std::vector<std::string> ScriptedEditorQuestions::askOpenPaths(const FileQuestion& question)
+{
+    openQuestions_.push_back(question);
+    if (pathLists_.empty())
+        return {};
+    auto paths = std::move(pathLists_.front());
+    pathLists_.pop_front();
+    return paths;
+}
+
 std::optional<WelcomeChoice> ScriptedEditorQuestions::askWelcome(const WelcomeModel& model)
 {
     welcomeQuestions_.push_back(model);

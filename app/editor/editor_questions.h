@@ -31,6 +31,8 @@ public:
     // A path, or nothing when the user cancels.
     virtual std::optional<std::string> askOpenPath(const FileQuestion& question) = 0;
     virtual std::optional<std::string> askSavePath(const FileQuestion& question) = 0;
+    // Several existing files in the order the dialog gives them; none when the user cancels.
+    virtual std::vector<std::string> askOpenPaths(const FileQuestion& question) = 0;
     // The save dialog when the chosen filter matters (it gives a name typed bare its extension).
     virtual std::optional<SaveChoice> askSaveChoice(const FileQuestion& question);
     virtual std::optional<WelcomeChoice> askWelcome(const WelcomeModel& model) = 0;
@@ -41,12 +43,15 @@ class ScriptedEditorQuestions : public EditorQuestions {
 public:
     std::optional<std::string> askOpenPath(const FileQuestion& question) override;
     std::optional<std::string> askSavePath(const FileQuestion& question) override;
+    // From its own queue of path lists (an empty queue cancels); recorded with the open questions.
+    std::vector<std::string> askOpenPaths(const FileQuestion& question) override;
     std::optional<WelcomeChoice> askWelcome(const WelcomeModel& model) override;
     // The path comes from the path queue, the filter from its own queue (-1 when it is empty).
     std::optional<SaveChoice> askSaveChoice(const FileQuestion& question) override;
 
     void queueFilter(int filter) { filters_.push_back(filter); }
     void queuePath(std::optional<std::string> path) { paths_.push_back(std::move(path)); }
+    void queuePaths(std::vector<std::string> paths) { pathLists_.push_back(std::move(paths)); }
     void queueWelcome(std::optional<WelcomeChoice> choice) { welcome_.push_back(choice); }
 
     const std::vector<FileQuestion>& openQuestions() const { return openQuestions_; }
@@ -57,6 +62,7 @@ private:
     std::optional<std::string> nextPath();
 
     std::deque<std::optional<std::string>> paths_;
+    std::deque<std::vector<std::string>> pathLists_;
     std::deque<std::optional<WelcomeChoice>> welcome_;
     std::deque<int> filters_;
     std::vector<FileQuestion> openQuestions_;

@@ -40,6 +40,21 @@ std::optional<std::string> QtEditorQuestions::askOpenPath(const FileQuestion& qu
     return dialog.selectedFiles().front().toStdString();
 }
 
+std::vector<std::string> QtEditorQuestions::askOpenPaths(const FileQuestion& question)
+{
+    if (beforeModal_)
+        beforeModal_();
+    QFileDialog dialog(parent_(), QString::fromStdString(question.title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(filterLines(question));
+    std::vector<std::string> paths;
+    if (dialog.exec() == QDialog::Accepted)
+        for (const QString& file : dialog.selectedFiles())
+            paths.push_back(file.toStdString());
+    return paths;
+}
+
 std::optional<std::string> QtEditorQuestions::askSavePath(const FileQuestion& question)
 {
     auto choice = askSaveChoice(question);

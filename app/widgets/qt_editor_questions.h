@@ -14,6 +14,7 @@ public:
 
     std::optional<std::string> askOpenPath(const FileQuestion& question) override;
     std::optional<std::string> askSavePath(const FileQuestion& question) override;
+    std::vector<std::string> askOpenPaths(const FileQuestion& question) override;
     std::optional<WelcomeChoice> askWelcome(const WelcomeModel& model) override;
     std::optional<SaveChoice> askSaveChoice(const FileQuestion& question) override;
 
