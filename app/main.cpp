@@ -1,5 +1,6 @@
 // lw: the Loopwright GIF Animator editor.
 #include "app/editor/editor_command_line.h"
+#include "app/widgets/command_line_printing.h"
 #include "app/widgets/editor_application.h"
 #include "app/widgets/fallback_icon.h"
 #include "app/widgets/main_window.h"
@@ -27,9 +28,6 @@ int main(int argc, char** argv)
         return 2;
     case lw::EditorCommandLine::Action::Print:
     case lw::EditorCommandLine::Action::PrintTo:
-        std::fprintf(stderr, "lw: printing is not available in this version; %s was not printed\n",
-                     line.files.front().c_str());
-        return 1;
     case lw::EditorCommandLine::Action::Run:
         break;
     }
@@ -39,6 +37,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(lw::Settings::kApplication);
     QApplication::setApplicationVersion(LW_VERSION_TEXT);
     QApplication::setWindowIcon(lw::programIcon());
+    if (line.action != lw::EditorCommandLine::Action::Run)
+        return lw::printFromCommandLine(line);
 
     lw::EditorApplication editor;
     if (const auto status = editor.start(line, {}))

@@ -8,7 +8,7 @@ packages=(
   libjpeg62-turbo-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libgif-dev libemf2svg-dev libwmf-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35 fontconfig xvfb xauth
-  imagemagick gifsicle ffmpeg
+  imagemagick gifsicle ffmpeg poppler-utils
   dpkg-dev desktop-file-utils shared-mime-info appstream
 )
 # The fuzz build (make fuzz) also needs clang and its libFuzzer runtime.

@@ -58,7 +58,7 @@ const char* editorUsageText()
            "without a file it offers the welcome choices.\n"
            "\n"
            "  --print FILE               print FILE on the default printer\n"
-           "  --print-to PRINTER FILE    print FILE on PRINTER\n"
+           "  --print-to PRINTER FILE    print FILE on PRINTER (a name ending in .pdf writes a PDF file)\n"
            "  --screenshot PNG           save a picture of the screen once the main window shows, then quit\n"
            "  --exit-after-first-paint   quit as soon as the first document's frame is on the screen\n"
            "  --version                  print the version\n"

@@ -6,6 +6,7 @@
 #include "app/widgets/html_settings_dialog.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/new_animation_wizard.h"
+#include "app/widgets/print_commands.h"
 #include "app/widgets/quick_animation_dialog.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ void installPublishingCommands(CommandActions& actions, MainWindow& window, Docu
         const PictureAnimationRequest request = dialog.model().request();
         buildDocument(*d, [&](CLWDoc& doc) { BuildPictureAnimation(doc, request, *port); });
     });
+    installPrintCommands(actions, window, ui);
     actions.setHandler(cmd::HtmlSettings, [w] {
         DocumentSession* session = w->activeDocument();
         if (!session)
