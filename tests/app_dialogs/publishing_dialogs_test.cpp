@@ -130,8 +130,6 @@ TEST(QuickAnimationDialogTest, SortedListAndOkOnlyWithPictures)
     ScriptedEditorQuestions questions;
     questions.queuePaths({"/p/b.gif", "/p/a.gif", "/p/c.jpg"});
     QuickAnimationDialog dialog(questions);
-    std::vector<QString> refusals;
-    dialog.setRefusalReporter([&](QWidget*, const QString& message) { refusals.push_back(message); });
     dialog.show();
     auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     EXPECT_FALSE(ok->isEnabled());
@@ -142,10 +140,6 @@ TEST(QuickAnimationDialogTest, SortedListAndOkOnlyWithPictures)
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), "a.gif");
     EXPECT_EQ(list->item(2)->text(), "c.jpg");
-    child<QLineEdit>(dialog, "delay")->setText("700");
-    ok->click();
-    EXPECT_EQ(refusals, std::vector<QString>{"Введите число от 0.01 до 650."});
-    EXPECT_TRUE(dialog.isVisible());
     child<QLineEdit>(dialog, "delay")->setText("2,5");
     ok->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -86,15 +86,6 @@ TEST(NewAnimationWizardModelTest, FieldsOutOfRangeKeepThePage)
         EXPECT_EQ(refusal->message.toStdString(), c.message);
         EXPECT_EQ(model.page(), c.page);
     }
-    NewAnimationWizardModel model;
-    model.count = "3";
-    model.delay = "0.015";
-    model.master = false;
-    const BlankAnimationRequest request = model.blankRequest();
-    EXPECT_EQ(request.count, 3);
-    EXPECT_EQ(request.delay, 1);
-    EXPECT_EQ(request.width, 468);
-    EXPECT_FALSE(request.master);
 }
 
 TEST(ImageDimensionsTest, HeadersGiveSizesOrTheirMessages)
