@@ -1,6 +1,7 @@
 #include "app/editor/gif_save_command.h"
 
 #include "app/editor/editor_questions.h"
+#include "app/editor/wait_cursor.h"
 #include "engine/animation_compiler.h"
 #include "output/gif_export.h"
 #include "output/html_page.h"
@@ -8,36 +9,12 @@
 #include "platform/ui_port.h"
 
 #include <QCoreApplication>
-#include <QCursor>
-#include <QGuiApplication>
 #include <algorithm>
 
 namespace lw {
 namespace {
 
 constexpr const char* kAppTitle = "Quarvex Loopwright GIF Animator";
-
-// The wait cursor while the animation compiles and the file is written (only with a GUI).
-class WaitCursor {
-public:
-    WaitCursor()
-    {
-        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-            active_ = true;
-        }
-    }
-    ~WaitCursor()
-    {
-        if (active_)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    bool active_ = false;
-};
 
 void reportFailure(UiPort& ui, const std::string& path, const std::string& reason)
 {
@@ -70,9 +47,6 @@ FileQuestion gifSaveAsQuestion(const CLWDoc& doc)
     return question;
 }
 
-namespace {
-
-// Commits, renders and compiles the document; null when it shows nothing.
 std::unique_ptr<GifAnimation> buildDocumentGif(CLWDoc& doc, const ExtensionHost& host)
 {
     const WaitCursor wait;
@@ -85,6 +59,8 @@ std::unique_ptr<GifAnimation> buildDocumentGif(CLWDoc& doc, const ExtensionHost&
         return nullptr;
     return gif;
 }
+
+namespace {
 
 GifSaveSettings settingsOf(const GifSaveAnswer& answer)
 {

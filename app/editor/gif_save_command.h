@@ -28,6 +28,10 @@ std::string defaultGifName(const CLWDoc& doc);
 // The save dialog Save GIF As shows for this document.
 FileQuestion gifSaveAsQuestion(const CLWDoc& doc);
 
+// With the wait cursor: renders and compiles the document and builds one GIF frame per image of
+// the whole animation; null when it shows nothing. Throws MemoryError.
+std::unique_ptr<GifAnimation> buildDocumentGif(CLWDoc& doc, const ExtensionHost& host);
+
 // The settings dialog, then the file at `path`.
 GifSaveOutcome writeDocumentGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, const std::string& path);
 

@@ -12,6 +12,7 @@
 #include "app/widgets/filter_menu_handlers.h"
 #include "app/widgets/property_command_handlers.h"
 #include "app/widgets/main_window.h"
+#include "app/widgets/output_handlers.h"
 #include "app/widgets/palette_widget.h"
 #include "app/widgets/publishing_handlers.h"
 #include "app/widgets/qt_editor_questions.h"
@@ -236,6 +237,7 @@ void EditorApplication::registerHandlers()
     installEffectCommands(a, w, context_->extensions, folders_);
     installPropertyCommands(a, w, *ui_);
     installPublishingCommands(a, w, d, *ui_, *questions_);
+    installOutputCommands(a, w, context_->extensions, *ui_, *questions_);
     installViewCommands(a, w, [this](std::int32_t id) { return context_->extensions.effectName(id); });
     for (int index = 0; index < 6; ++index)
         a.setHandler(cmd::Brushes[index], [&w, index] { w.setBrushIndex(index); });

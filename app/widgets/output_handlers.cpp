@@ -1,0 +1,58 @@
+#include "app/widgets/output_handlers.h"
+
+#include "app/editor/command_actions.h"
+#include "app/editor/command_ids.h"
+#include "app/editor/document_session.h"
+#include "app/editor/preview_command.h"
+#include "app/widgets/main_window.h"
+#include "app/widgets/preview_dialog.h"
+#include "platform/errors.h"
+#include "platform/ui_port.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace lw {
+namespace {
+
+void openInBrowser(const std::string& url)
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+}
+
+void preview(MainWindow& window, const ExtensionHost& host, UiPort& ui, PreviewRange range)
+{
+    DocumentSession* session = window.activeDocument();
+    if (!session)
+        return;
+    FrameSequence sequence;
+    try {
+        sequence = buildPreviewSequence(session->doc, host, range, session->currentFrame());
+    } catch (const MemoryError& e) {
+        ui.messageBox(Message{e.what(), "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+        return;
+    }
+    if (sequence.empty())
+        return;
+    PreviewDialog::play(&window, std::move(sequence), nullptr, openInBrowser, ui);
+    window.documentChanged(session);
+}
+
+} // namespace
+
+void installOutputCommands(CommandActions& actions, MainWindow& window, const ExtensionHost& host, UiPort& ui,
+                           EditorQuestions&)
+{
+    actions.setHandler(cmd::OptimisationWizard, [&window, &host, &ui, &questions] {
+        optimisationWizard(window, host, ui, questions);
+    });
+    actions.setHandler(cmd::AviExport,
+                       [&window, &host, &ui, &questions] { aviExport(window, host, ui, questions); });
+    const std::pair<int, PreviewRange> previews[] = {{cmd::Preview, PreviewRange::Whole},
+                                                     {cmd::PreviewFromHere, PreviewRange::FromCurrent},
+                                                     {cmd::PreviewFrame, PreviewRange::CurrentOnly}};
+    for (const auto& [id, range] : previews)
+        actions.setHandler(id, [&window, &host, &ui, range] { preview(window, host, ui, range); });
+}
+
+} // namespace lw
