@@ -7,6 +7,7 @@
 #include "app/editor/frame_export.h"
 #include "app/editor/gif_save_command.h"
 #include "app/editor/html_page_command.h"
+#include "app/editor/preview_command.h"
 #include "app/widgets/about_box.h"
 #include "app/widgets/effect_handlers.h"
 #include "app/widgets/filter_menu_handlers.h"
@@ -14,6 +15,7 @@
 #include "app/widgets/main_window.h"
 #include "app/widgets/output_handlers.h"
 #include "app/widgets/palette_widget.h"
+#include "app/widgets/preview_dialog.h"
 #include "app/widgets/publishing_handlers.h"
 #include "app/widgets/qt_editor_questions.h"
 #include "app/widgets/qt_ui_port.h"
@@ -21,6 +23,7 @@
 #include "app/widgets/view_commands.h"
 
 #include "platform/desktop_integration.h"
+#include "platform/errors.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,9 +159,39 @@ GifSaveTools EditorApplication::gifSaveTools()
     DocumentSession* session = active();
     if (!session)
         return tools;
+    // What plays is the written stream decoded again, so the preview shows the file's colours.
     tools.preview = [this, session](const GifSaveAnswer& answer) {
-        const GifPreview preview = buildGifPreview(session->doc, context_->extensions, answer);
-        return gifSizeReport(preview.optimised, preview.bytes);
+        try {
+            GifPreview preview = buildGifPreview(session->doc, context_->extensions, answer);
+            const QString report = gifSizeReport(preview.optimised, preview.bytes);
+            if (auto playback = playbackOf(std::move(preview))) {
+                playback->sequence.linkText = session->doc.animation.linkUrl;
+                PreviewDialog::play(
+                    window_.get(), std::move(playback->sequence), std::move(playback->images),
+                    [](const std::string& url) {
+                        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+                    },
+                    *ui_);
+            }
+            return report;
+        } catch (const MemoryError& e) {
+            ui_->messageBox(Message{e.what(), "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+            return QString();
+        }
+    };
+    tools.pickColour = [this, session](const GifSaveAnswer& answer) -> std::optional<std::uint32_t> {
+        GifSaveAnswer plain = answer;
+        plain.optimise = false;
+        try {
+            auto playback = playbackOf(buildGifPreview(session->doc, context_->extensions, plain));
+            if (!playback)
+                return std::nullopt;
+            return PreviewDialog::pickColour(window_.get(), std::move(playback->sequence),
+                                             std::move(playback->images), *ui_);
+        } catch (const MemoryError& e) {
+            ui_->messageBox(Message{e.what(), "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+            return std::nullopt;
+        }
     };
     return tools;
 }

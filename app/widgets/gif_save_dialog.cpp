@@ -88,7 +88,8 @@ GifSaveDialog::GifSaveDialog(const GifSaveQuestion& question, GifSaveTools tools
     connect(pick_, &QPushButton::clicked, this, [this] {
         if (!tools_.pickColour)
             return;
-        if (const auto colour = tools_.pickColour(model_.transparentColour())) {
+        readControls();
+        if (const auto colour = tools_.pickColour(model_.accept())) {
             model_.setTransparentColour(*colour);
             showSwatch();
         }

@@ -18,8 +18,9 @@ namespace lw {
 struct GifSaveTools {
     // Builds the stream with these settings, plays it, and returns the size report.
     std::function<QString(const GifSaveAnswer&)> preview;
-    // Shows the picture for picking; the picked colour (0x00BBGGRR), nothing when cancelled.
-    std::function<std::optional<std::uint32_t>(std::uint32_t current)> pickColour;
+    // Shows the picture built with these settings (never optimised) for picking; the picked
+    // colour (0x00BBGGRR), nothing when cancelled. The answer carries the current colour.
+    std::function<std::optional<std::uint32_t>(const GifSaveAnswer&)> pickColour;
 };
 
 class GifSaveDialog : public CheckedDialog {

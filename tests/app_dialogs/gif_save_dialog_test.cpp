@@ -51,7 +51,7 @@ TEST(GifSaveDialog, ControlsReachTheAnswerAndThePreview)
         previewed = answer;
         return gifSizeReport(answer.optimise, 4321);
     };
-    tools.pickColour = [](std::uint32_t) { return std::optional<std::uint32_t>(0x0000FF00u); };
+    tools.pickColour = [](const GifSaveAnswer&) { return std::optional<std::uint32_t>(0x0000FF00u); };
     GifSaveDialog dialog(GifSaveQuestion{100, true, 0x00FFFFFF}, tools);
     child<QRadioButton>(dialog, "reduce")->setChecked(true);
     child<QComboBox>(dialog, "counts")->setCurrentText("16");
