@@ -3,8 +3,10 @@
 #include "app/editor/command_actions.h"
 #include "app/editor/command_ids.h"
 #include "app/editor/document_session.h"
+#include "app/editor/optimisation_run.h"
 #include "app/editor/preview_command.h"
 #include "app/widgets/main_window.h"
+#include "app/widgets/optimisation_wizard.h"
 #include "app/widgets/preview_dialog.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
@@ -38,10 +40,67 @@ void preview(MainWindow& window, const ExtensionHost& host, UiPort& ui, PreviewR
     window.documentChanged(session);
 }
 
+void reportError(UiPort& ui, const std::string& text)
+{
+    ui.messageBox(Message{text, "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+}
+
+void optimisationWizard(MainWindow& window, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)
+{
+    DocumentSession* session = window.activeDocument();
+    if (!session)
+        return;
+    std::unique_ptr<OptimisationRun> run;
+    try {
+        run = OptimisationRun::start(session->doc, host);
+    } catch (const MemoryError& e) {
+        reportError(ui, e.what());
+        return;
+    }
+    if (!run)
+        return;
+    OptimisationWizardTools tools;
+    tools.trial = [&](int count) -> std::int64_t {
+        try {
+            return run->trial(count);
+        } catch (const MemoryError& e) {
+            reportError(ui, e.what());
+            return 0;
+        }
+    };
+    tools.play = [&] {
+        try {
+            if (auto playback = run->trialPlayback())
+                PreviewDialog::play(&window, std::move(playback->sequence), std::move(playback->images),
+                                    openInBrowser, ui);
+        } catch (const MemoryError& e) {
+            reportError(ui, e.what());
+        }
+    };
+    tools.browse = [&](const FileQuestion& question) { return questions.askSavePath(question); };
+    tools.finish = [&](int count, const std::string& path) {
+        try {
+            run->finish(count, path);
+            return true;
+        } catch (const FileError& e) {
+            reportError(ui, e.what());
+        } catch (const MemoryError& e) {
+            reportError(ui, e.what());
+        }
+        return false;
+    };
+    OptimisationWizard wizard(OptimisationWizardModel(run->colourCount(),
+                                                      session->doc.animation.sourceFileSize,
+                                                      defaultGifName(session->doc)),
+                              std::move(tools), &window);
+    wizard.exec();
+    window.documentChanged(session);
+}
+
 } // namespace
 
 void installOutputCommands(CommandActions& actions, MainWindow& window, const ExtensionHost& host, UiPort& ui,
-                           EditorQuestions&)
+                           EditorQuestions& questions)
 {
     actions.setHandler(cmd::OptimisationWizard, [&window, &host, &ui, &questions] {
         optimisationWizard(window, host, ui, questions);

@@ -1,5 +1,7 @@
-// The preview window as a user meets it: the image centred on white in the maximised window,
-// Escape closing it, a picked colour coming back on OK.
+// The preview window and the optimisation wizard as a user meets them: the image centred on
+// white in the maximised window, Escape closing it, a picked colour coming back on OK; the
+// wizard's Finish following the name field.
+#include "app/widgets/optimisation_wizard.h"
 #include "app/widgets/preview_dialog.h"
 
 #include "platform/ui_port.h"
@@ -50,6 +52,42 @@ TEST(PreviewDialog, CentresTheImageOnWhiteAndEscapeCloses)
             EXPECT_FALSE(dialog.isVisible());
         }
     }
+}
+
+TEST(OptimisationWizard, NextMeasuresAndFinishFollowsTheName)
+{
+    std::vector<int> trials;
+    std::vector<std::string> finished;
+    OptimisationWizardTools tools;
+    tools.trial = [&](int count) {
+        trials.push_back(count);
+        return std::int64_t{321};
+    };
+    tools.browse = [](const FileQuestion&) { return std::optional<std::string>("/web/chosen.gif"); };
+    tools.finish = [&](int, const std::string& path) {
+        finished.push_back(path);
+        return true;
+    };
+    OptimisationWizard wizard(OptimisationWizardModel(300, 0, "banner.gif"), tools);
+    wizard.show();
+    wizard.next();
+    EXPECT_EQ(wizard.currentPage()->objectName(), "CWOpt2");
+    wizard.next();
+    EXPECT_EQ(trials, std::vector<int>{256});
+    EXPECT_EQ(wizard.currentPage()->objectName(), "CWOpt3a");
+    EXPECT_EQ(wizard.currentPage()->findChild<QLabel*>("report")->text(),
+              QString::fromUtf8("Уменьшено: 321  байт"));
+    wizard.next();
+    auto* name = wizard.findChild<QLineEdit*>("fileName");
+    EXPECT_EQ(name->text(), "banner.gif");
+    QAbstractButton* finish = wizard.button(QWizard::FinishButton);
+    EXPECT_TRUE(finish->isEnabled());
+    name->clear();
+    EXPECT_FALSE(finish->isEnabled());
+    wizard.findChild<QPushButton*>("browse")->click();
+    EXPECT_TRUE(finish->isEnabled());
+    finish->click();
+    EXPECT_EQ(finished, std::vector<std::string>{"/web/chosen.gif"});
 }
 
 } // namespace
