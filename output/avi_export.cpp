@@ -93,7 +93,8 @@ void drain(AVCodecContext* encoder, AVFormatContext* output, AVStream* stream, A
     }
 }
 
-void writeSequence(const FrameSequence& sequence, const std::string& path, const AVCodec* codec)
+void writeSequence(const FrameSequence& sequence, const std::string& path, const AVCodec* codec,
+                   const AviProgress& progress)
 {
     const int width = sequence.width;
     const int height = sequence.height;
@@ -175,17 +176,29 @@ void writeSequence(const FrameSequence& sequence, const std::string& path, const
         drain(encoder.get(), output.get(), stream, frame.get(), packet.get());
     };
 
+    // Every image, then the last once more.
+    const std::size_t total = sequence.size() + 1;
+    std::size_t written = 0;
+    auto advance = [&] {
+        ++written;
+        if (progress && !progress(written, total))
+            throw AviCancelled();
+    };
+    if (progress && !progress(0, total))
+        throw AviCancelled();
     std::int64_t t = 0;
     const CRaster* last = nullptr;
     for (const SequenceFrame* entry = sequence.first(); entry; entry = entry->next.get()) {
         if (!entry->image)
             throw AviError("a sequence entry has no image");
         writeImage(*entry->image, t);
+        advance();
         t += entry->delay;
         last = entry->image;
     }
     // The last image once more at the end, so it keeps its full delay.
     writeImage(*last, t);
+    advance();
     drain(encoder.get(), output.get(), stream, nullptr, packet.get());
     check(av_write_trailer(output.get()), "finishing the AVI file");
     check(avio_closep(&output->pb), "closing the AVI file");
@@ -222,7 +235,8 @@ std::string withAviExtension(const std::string& path)
     return p.has_extension() ? path : path + ".avi";
 }
 
-void exportAvi(const FrameSequence& sequence, const std::string& path, const std::string& codecName)
+void exportAvi(const FrameSequence& sequence, const std::string& path, const std::string& codecName,
+               const AviProgress& progress)
 {
     if (sequence.empty())
         throw AviError("the animation has no images");
@@ -241,7 +255,7 @@ void exportAvi(const FrameSequence& sequence, const std::string& path, const std
         throw AviError("cannot create a file in " + folder.string());
     ::close(fd);
     try {
-        writeSequence(sequence, temp, codec);
+        writeSequence(sequence, temp, codec, progress);
     } catch (...) {
         std::remove(temp.c_str());
         throw;

@@ -4,6 +4,8 @@
 // keeps its full delay. FFmpeg stands in for the platform's AVI library.
 #include "imaging/frame_sequence.h"
 
+#include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,6 +22,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The user stopped the export; nothing was written.
+class AviCancelled : public AviError {
+public:
+    AviCancelled() : AviError("the export was cancelled") {}
+};
+
+// Told how many of the total samples are written; returning false stops the export.
+using AviProgress = std::function<bool(std::size_t written, std::size_t total)>;
+
 // The default codec: uncompressed 32-bit bottom-up DIB samples.
 inline constexpr const char* kDefaultAviCodec = "rawvideo";
 
@@ -33,9 +44,10 @@ std::string defaultAviName(const std::string& gifPath, const std::string& docume
 // A chosen name without an extension gets ".avi".
 std::string withAviExtension(const std::string& path);
 
-// Writes the sequence to path with the named encoder. Throws AviError on any failure; the
-// target is replaced only when the whole file was written.
+// Writes the sequence to path with the named encoder. Throws AviError on any failure and
+// AviCancelled when progress says stop; the target is replaced only when the whole file was
+// written.
 void exportAvi(const FrameSequence& sequence, const std::string& path,
-               const std::string& codec = kDefaultAviCodec);
+               const std::string& codec = kDefaultAviCodec, const AviProgress& progress = {});
 
 } // namespace lw

@@ -1,10 +1,12 @@
 #include "app/widgets/output_handlers.h"
 
+#include "app/editor/avi_export_command.h"
 #include "app/editor/command_actions.h"
 #include "app/editor/command_ids.h"
 #include "app/editor/document_session.h"
 #include "app/editor/optimisation_run.h"
 #include "app/editor/preview_command.h"
+#include "app/widgets/avi_codec_dialog.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/optimisation_wizard.h"
 #include "app/widgets/preview_dialog.h"
@@ -94,6 +96,26 @@ void optimisationWizard(MainWindow& window, const ExtensionHost& host, UiPort& u
                                                       defaultGifName(session->doc)),
                               std::move(tools), &window);
     wizard.exec();
+    window.documentChanged(session);
+}
+
+void aviExport(MainWindow& window, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)
+{
+    DocumentSession* session = window.activeDocument();
+    if (!session)
+        return;
+    std::unique_ptr<AviProgressWindow> progress;
+    AviExportSteps steps;
+    steps.chooseCodec = [&](const std::vector<AviCodec>& codecs) {
+        auto codec = AviCodecDialog::ask(&window, codecs);
+        if (codec)
+            progress = std::make_unique<AviProgressWindow>(&window);
+        return codec;
+    };
+    steps.progress = [&](std::size_t written, std::size_t total) {
+        return !progress || progress->callback()(written, total);
+    };
+    exportDocumentAvi(session->doc, host, ui, questions, steps);
     window.documentChanged(session);
 }
 
