@@ -4,6 +4,7 @@
 #include "app/widgets/editor_application.h"
 #include "app/widgets/fallback_icon.h"
 #include "app/widgets/main_window.h"
+#include "app/widgets/qt_translations.h"
 #include "app/widgets/screenshot.h"
 
 #include "platform/settings.h"
@@ -32,12 +33,18 @@ int main(int argc, char** argv)
         break;
     }
 
+    // Printing from a shell needs no window: without a display it runs on the offscreen platform.
+    const bool printing = line.action != lw::EditorCommandLine::Action::Run;
+    if (printing && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setOrganizationName(lw::Settings::kOrganization);
     QApplication::setApplicationName(lw::Settings::kApplication);
     QApplication::setApplicationVersion(LW_VERSION_TEXT);
     QApplication::setWindowIcon(lw::programIcon());
-    if (line.action != lw::EditorCommandLine::Action::Run)
+    lw::installQtTranslations(app);
+    if (printing)
         return lw::printFromCommandLine(line);
 
     lw::EditorApplication editor;

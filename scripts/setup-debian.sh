@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libjpeg62-turbo-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libgif-dev libemf2svg-dev libwmf-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-urw-base35 fontconfig xvfb xauth
