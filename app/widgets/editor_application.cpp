@@ -11,11 +11,11 @@
 #include "app/widgets/about_box.h"
 #include "app/widgets/effect_handlers.h"
 #include "app/widgets/filter_menu_handlers.h"
-#include "app/widgets/property_command_handlers.h"
 #include "app/widgets/main_window.h"
 #include "app/widgets/output_handlers.h"
 #include "app/widgets/palette_widget.h"
 #include "app/widgets/preview_dialog.h"
+#include "app/widgets/property_command_handlers.h"
 #include "app/widgets/publishing_handlers.h"
 #include "app/widgets/qt_editor_questions.h"
 #include "app/widgets/qt_ui_port.h"
@@ -267,7 +267,7 @@ void EditorApplication::registerHandlers()
                     cmd::BarBackground, cmd::BarPalette, cmd::BarStatus})
         a.setHandler(bar, [&w, bar] { w.setBarShown(bar, !w.barShown(bar)); });
     installFilterMenuCommands(a, w, context_->ui);
-    installEffectCommands(a, w, context_->extensions, folders_);
+    installEffectCommands(a, w, context_->extensions, folders_, context_->ui);
     installPropertyCommands(a, w, *ui_);
     installPublishingCommands(a, w, d, *ui_, *questions_);
     installOutputCommands(a, w, context_->extensions, *ui_, *questions_);

@@ -1,17 +1,19 @@
 #include "app/widgets/effect_dialog.h"
 
-#include "app/widgets/effect_preview_player.h"
+#include "app/widgets/preview_dialog.h"
 #include "engine/animation_compiler.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -19,12 +21,17 @@
 namespace lw {
 
 EffectDialog::EffectDialog(const ExtensionHost& host, EffectKind kind, EffectAssignment& assignment,
-                           CAnimation& animation, const CFrame& frame, QWidget* libraryParent,
+                           CAnimation& animation, const CFrame& frame, QWidget* libraryParent, UiPort& ui,
                            QWidget* parent)
     : QDialog(parent), model_(host, kind, assignment), host_(host), animation_(animation), frame_(frame),
       libraryParent_(libraryParent)
 {
-    play = [](const FrameSequence& sequence, QWidget* owner) { EffectPreviewDialog::play(sequence, owner); };
+    play = [&ui](FrameSequence sequence, QWidget* owner) {
+        const auto open = [](const std::string& url) {
+            QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+        };
+        PreviewDialog::play(owner, std::move(sequence), nullptr, open, ui);
+    };
     setWindowTitle(QString::fromStdString(model_.title()));
 
     effects_ = new QListWidget(this);
@@ -110,9 +117,9 @@ void EffectDialog::preview()
     model_.applyForPreview();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        const FrameSequence sequence = AnimationCompiler(host_).previewFrame(animation_, frame_);
+        FrameSequence sequence = AnimationCompiler(host_).previewFrame(animation_, frame_);
         QApplication::restoreOverrideCursor();
-        play(sequence, this);
+        play(std::move(sequence), this);
     } catch (const std::exception& e) {
         // Out of memory for the step images, most likely; nothing may escape into the event loop.
         QApplication::restoreOverrideCursor();
@@ -134,9 +141,9 @@ void EffectDialog::reject()
 
 std::optional<bool> EffectDialog::ask(const ExtensionHost& host, EffectKind kind,
                                       EffectAssignment& assignment, CAnimation& animation,
-                                      const CFrame& frame, QWidget* parent)
+                                      const CFrame& frame, QWidget* parent, UiPort& ui)
 {
-    EffectDialog dialog(host, kind, assignment, animation, frame, parent, parent);
+    EffectDialog dialog(host, kind, assignment, animation, frame, parent, ui, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.applyToAll();

@@ -20,20 +20,22 @@ namespace lw {
 class CAnimation;
 class CFrame;
 class FrameSequence;
+class UiPort;
 
 class EffectDialog : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(EffectDialog)
 public:
-    // `libraryParent` owns the library's settings dialog (the editor's main window).
+    // `libraryParent` owns the library's settings dialog (the editor's main window); `ui` answers
+    // the preview window's questions.
     EffectDialog(const ExtensionHost& host, EffectKind kind, EffectAssignment& assignment,
-                 CAnimation& animation, const CFrame& frame, QWidget* libraryParent,
+                 CAnimation& animation, const CFrame& frame, QWidget* libraryParent, UiPort& ui,
                  QWidget* parent = nullptr);
 
     const EffectDialogModel& model() const { return model_; }
     bool applyToAll() const { return model_.applyToAll; }
 
-    // Plays the preview's sequence; the effect preview window unless replaced (tests).
-    std::function<void(const FrameSequence& sequence, QWidget* parent)> play;
+    // Plays the preview's sequence; the preview window unless replaced (tests).
+    std::function<void(FrameSequence sequence, QWidget* parent)> play;
 
     void accept() override;
     void reject() override;
@@ -41,7 +43,7 @@ public:
     // Runs the dialog on the assignment; nothing for Cancel, else whether "Применить для всех"
     // is set.
     static std::optional<bool> ask(const ExtensionHost& host, EffectKind kind, EffectAssignment& assignment,
-                                   CAnimation& animation, const CFrame& frame, QWidget* parent);
+                                   CAnimation& animation, const CFrame& frame, QWidget* parent, UiPort& ui);
 
 private:
     void showEffect();

@@ -17,15 +17,15 @@
 namespace lw {
 
 void installEffectCommands(CommandActions& actions, MainWindow& window, const ExtensionHost& host,
-                           const ProgramFolders& folders)
+                           const ProgramFolders& folders, UiPort& ui)
 {
     for (int id : effectCommandIds())
-        actions.setHandler(id, [&window, &host, id] {
+        actions.setHandler(id, [&window, &host, &ui, id] {
             DocumentSession* session = window.activeDocument();
             if (!session)
                 return;
             const auto runDialog = [&](EffectKind kind, EffectAssignment& assignment, CFrame& frame) {
-                return EffectDialog::ask(host, kind, assignment, session->doc.animation, frame, &window);
+                return EffectDialog::ask(host, kind, assignment, session->doc.animation, frame, &window, ui);
             };
             try {
                 if (runEffectCommand(id, *session, runDialog))

@@ -9,9 +9,10 @@ class CommandActions;
 class ExtensionHost;
 class MainWindow;
 struct ProgramFolders;
+class UiPort;
 
 // `folders` is read when the catalogue opens (the program's folders are found after start-up).
 void installEffectCommands(CommandActions& actions, MainWindow& window, const ExtensionHost& host,
-                           const ProgramFolders& folders);
+                           const ProgramFolders& folders, UiPort& ui);
 
 } // namespace lw

@@ -5,6 +5,7 @@
 #include "imaging/frame_sequence.h"
 #include "model/animation.h"
 #include "model/bitmap_object.h"
+#include "platform/ui_port.h"
 #include "support/test_paths.h"
 
 #include <QCheckBox>
@@ -35,6 +36,7 @@ QStringList texts(const QAbstractItemView& view)
 // The shipped libraries, and a 60 x 30 banner with a 20 x 10 bitmap layer.
 struct EffectDialogTest : ::testing::Test {
     ExtensionHost host;
+    ScriptedUiPort ui;
     CAnimation animation;
     CLayerObject* layer = nullptr;
     void SetUp() override
@@ -50,7 +52,7 @@ struct EffectDialogTest : ::testing::Test {
     std::unique_ptr<EffectDialog> open(EffectKind kind, EffectAssignment& assignment)
     {
         return std::make_unique<EffectDialog>(host, kind, assignment, animation, *animation.firstFrame,
-                                              nullptr);
+                                              nullptr, ui);
     }
     static void choose(QWidget& dialog, const char* name)
     {
@@ -111,7 +113,7 @@ TEST_F(EffectDialogTest, PreviewPlaysTheWorkingChoiceAndCancelRestoresTheAssignm
         child<QCheckBox>(*dialog, "applyToAll").setChecked(true);
         std::size_t played = 0;
         EffectAssignment during;
-        dialog->play = [&](const FrameSequence& sequence, QWidget*) {
+        dialog->play = [&](FrameSequence sequence, QWidget*) {
             played = sequence.size();
             during = layer->introEffect;
         };
