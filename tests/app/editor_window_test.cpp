@@ -137,6 +137,15 @@ TEST(EditorStart, ACommandLineWithNothingToOpenEndsTheProgram)
     EXPECT_FALSE(app.mainWindow().isVisible());
 }
 
+// A command a user can reach does something: every row of the table has a handler once the
+// editor has started, except Ctrl+F, a key that is bound but acts on nothing.
+TEST(EditorWindow, EveryCommandHasAHandler)
+{
+    Editor e;
+    for (const CommandRow& row : commandTable())
+        EXPECT_EQ(e.app->actions().hasHandler(row.id), row.id != cmd::Find) << row.id << " " << row.text;
+}
+
 TEST(EditorWindow, MenusHoldEveryMenuCommandOnceAndBarsTheirButtons)
 {
     Editor e;
