@@ -173,8 +173,12 @@ int GifAnimation::Read(std::span<const std::uint8_t> data, UiPort& ui)
             return ImageResult::OverBudget;
         frame.left = static_cast<std::uint16_t>(left);
         frame.top = static_cast<std::uint16_t>(top);
-        frame.width = static_cast<std::uint16_t>(w);
-        frame.height = static_cast<std::uint16_t>(h);
+        frame.codedWidth = static_cast<std::uint16_t>(w);
+        frame.codedHeight = static_cast<std::uint16_t>(h);
+        // Nothing outside the screen is shown, so none of it is kept; a GIF without a screen
+        // size keeps its frames whole.
+        frame.width = static_cast<std::uint16_t>(screenWidth ? std::clamp(screenWidth - left, 0, w) : w);
+        frame.height = static_cast<std::uint16_t>(screenHeight ? std::clamp(screenHeight - top, 0, h) : h);
         frame.interlaced = (flags & 0x40) ? 1 : 0;
         frame.localSorted = (flags & 0x20) ? 1 : 0;
         if (flags & 0x80) {
@@ -307,7 +311,14 @@ void GifAnimation::DecodeFrames()
         }
         const std::size_t length = std::min<std::size_t>(
             static_cast<std::size_t>(std::max(f->compressedLength, 0)), f->compressed.size());
-        codec->Decode(std::span<const std::uint8_t>(f->compressed.data(), length), f->codeSize, f->indices);
+        const std::span<const std::uint8_t> data(f->compressed.data(), length);
+        if (f->codedWidth > f->width || f->codedHeight > f->height)
+            codec->DecodeWindow(
+                data, f->codeSize,
+                LzwCodec::Window{f->codedWidth, f->codedHeight, f->interlaced != 0, f->width, f->height},
+                f->indices);
+        else
+            codec->Decode(data, f->codeSize, f->indices);
         ++codedFrames;
     }
 }

@@ -26,6 +26,10 @@ struct GifFrame {
     std::uint16_t top = 0;
     std::uint16_t width = 0;
     std::uint16_t height = 0;
+    // The size the file states. The reader keeps only the part on the logical screen (width ×
+    // height from the frame's corner); only the decoding needs the stated size.
+    std::uint16_t codedWidth = 0;
+    std::uint16_t codedHeight = 0;
     int interlaced = 0;
     std::unique_ptr<GifColourTable> localPalette;
     int localSorted = 0;

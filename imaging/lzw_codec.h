@@ -24,7 +24,26 @@ public:
     // Malformed codes are ignored; a string that does not fit in the rest of out is dropped.
     std::size_t Decode(std::span<const std::uint8_t> data, int minCodeSize, std::span<std::uint8_t> out);
 
+    // The rows of a coded image, and the part of it that is kept: the left keptWidth columns of
+    // the rows that lie in the top keptHeight rows of the picture (rows in file order, as the
+    // data stores them, interlaced or not).
+    struct Window {
+        int codedWidth = 0;
+        int codedHeight = 0;
+        bool interlaced = false;
+        int keptWidth = 0;
+        int keptHeight = 0;
+    };
+    // Decompresses an image but stores only the window's pixels, in the order an image of
+    // keptWidth x keptHeight stores them, into out (keptWidth x keptHeight zero-filled bytes).
+    // The rest of the image costs no memory; decoding stops after the last kept pixel.
+    void DecodeWindow(std::span<const std::uint8_t> data, int minCodeSize, const Window& window,
+                      std::span<std::uint8_t> out);
+
 private:
+    template <class Sink>
+    std::size_t decodeInto(std::span<const std::uint8_t> data, int minCodeSize, Sink& sink);
+
     // Encoder: open-addressed table; each slot holds (prefix << 8 | byte) << 12 | code, and
     // all ones when empty (no string key reaches that value).
     static constexpr int kHashSize = 8192;

@@ -129,11 +129,13 @@ void OpenGifDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const std
     GifAnimation gif;
     if (!gif.Read(bytes, ui) || gif.frameCount() < 1)
         throw ArchiveError(ArchiveError::Kind::BadFormat, "Not a GIF file");
-    gif.DecodeFrames();
-    gif.FramesToRasters();
+    // The screen is checked before any frame is decoded: the frames are kept only as far as they
+    // lie on it.
     CAnimation& animation = doc.animation;
     if (!animation.SetSize(gif.screenWidth, gif.screenHeight))
         throw ArchiveError(ArchiveError::Kind::BadFormat, "The GIF's screen size is not usable");
+    gif.DecodeFrames();
+    gif.FramesToRasters();
     animation.sourcePath = fullPath;
     animation.sourceFileSize = static_cast<std::int32_t>(bytes.size());
     animation.openedFromGif = 1;

@@ -355,6 +355,50 @@ TEST(GifReader, OversizedFramesAreRefusedBeforeAllocating)
     EXPECT_EQ(enough.frameCount(), 20);
 }
 
+TEST(GifReader, FramesPastTheScreenKeepOnlyTheVisiblePart)
+{
+    // giflib decodes the whole frame; the reader keeps what lies on the 16 x 8 screen.
+    struct Case {
+        int left, top, width, height;
+        bool interlaced;
+    };
+    for (const Case c : {Case{3, 2, 40, 30, false}, Case{3, 2, 40, 30, true}, Case{0, 5, 16, 19, true},
+                         Case{20, 0, 5, 5, false}, Case{4, 1, 12, 7, true}}) {
+        lwtest::ReferenceImage image{c.width, c.height, {}, 10, -1, c.interlaced, c.left, c.top, 0};
+        for (int i = 0; i < c.width * c.height; ++i)
+            image.indices.push_back(static_cast<std::uint8_t>((i * 7 + i / c.width * 3) % 4));
+        const Bytes bytes = lwtest::giflibEncode(16, 8, {0, 0xFF0000, 0x00FF00, 0x0000FF}, {image});
+        const auto ref = lwtest::giflibDecode(bytes);
+        ASSERT_TRUE(ref.ok);
+        GifAnimation gif;
+        readAll(gif, bytes);
+        const GifFrame& f = *gif.frames;
+        const int w = std::clamp(16 - c.left, 0, c.width), h = std::clamp(8 - c.top, 0, c.height);
+        EXPECT_EQ(f.width, w);
+        EXPECT_EQ(f.height, h);
+        EXPECT_EQ(f.indices.size(), static_cast<std::size_t>(w * h));
+        std::vector<std::uint32_t> visible;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                visible.push_back(ref.frames[0].pixels[static_cast<std::size_t>(y * c.width + x)]);
+        EXPECT_EQ(topDownRgb(f.raster), visible) << c.left << "," << c.top << " " << c.interlaced;
+    }
+
+    // A few dozen bytes stating an 8000 x 8000 frame on a 10 x 10 screen: only the screen is
+    // decoded (the codes 1, 2, 3, 1; the code width grows after the third).
+    BitPacker lzw;
+    for (const auto& [code, width] : {std::pair{4, 3}, {1, 3}, {2, 3}, {3, 3}, {1, 4}, {5, 4}})
+        lzw.put(code, width);
+    Bytes hostile = gifAroundData(8000, 8000, 2, lzw.finish());
+    hostile[6] = hostile[8] = 10, hostile[7] = hostile[9] = 0;
+    GifAnimation gif;
+    readAll(gif, hostile);
+    EXPECT_EQ(gif.frames->indices.size(), 100u);
+    EXPECT_EQ(gif.frames->raster.width() * gif.frames->raster.height(), 100);
+    EXPECT_EQ(gif.frames->indices[3], 1);
+    EXPECT_EQ(gif.frames->raster.bits()[gif.frames->raster.indexOf(1, 0)], 0x0000FF00u);
+}
+
 TEST(GifReader, ToAnimationRefusesBeyondTheBudget)
 {
     Bytes b = header(200, 200);
