@@ -21,6 +21,9 @@ inline constexpr int kMaxFontHeight = 2 * kWorkspaceSize;
 inline constexpr double kMaxWidthScale = 64.0;
 inline constexpr double kMinWidthScale = 1.0 / 1024; // a positive scale is all the reader asks
 inline constexpr double kMaxLetterSpacing = kWorkspaceSize;
+// Editing never makes the spacing negative, and a negative one can leave a label nothing to draw;
+// a stored negative spacing reads as none.
+inline constexpr double kMinLetterSpacing = 0.0;
 
 // What an object of the given rectangle counts (0 for an empty or inverted one).
 std::int64_t ObjectPixels(const LayerRect& rect);

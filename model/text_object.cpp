@@ -103,7 +103,7 @@ void CTextObject::Resize(const LayerRect& r)
     // A label stays within what a document may hold (and the reader reads): a drag beyond the
     // limits gives the largest label they allow instead.
     widthScale = std::clamp(widthScale, kMinWidthScale, kMaxWidthScale);
-    letterSpacing = std::clamp(letterSpacing, -kMaxLetterSpacing, kMaxLetterSpacing);
+    letterSpacing = std::clamp(letterSpacing, kMinLetterSpacing, kMaxLetterSpacing);
     font.height = std::clamp(font.height, -kMaxFontHeight, kMaxFontHeight);
     Render();
 }

@@ -1,5 +1,6 @@
 #include "model/text_rendering.h"
 
+#include "model/document_limits.h"
 #include "platform/gdi_font.h"
 #include "platform/gdi_surface.h"
 
@@ -105,7 +106,12 @@ TextRenderResult renderText(const TextStyle& style)
     const GdiFont font = scaledFont(style, k);
     const FontMetrics fm = font.metrics();
 
-    const int extra = static_cast<int>(style.letterSpacing * k);
+    // Spacing outside what a document may hold is drawn as its nearest limit, as the reader and
+    // resizing keep it.
+    const double spacing = std::isfinite(style.letterSpacing)
+                               ? std::clamp(style.letterSpacing, kMinLetterSpacing, kMaxLetterSpacing)
+                               : kMinLetterSpacing;
+    const int extra = static_cast<int>(spacing * k);
     TextExtent natural;
     TextExtent extent;
     double overhangA = 0; // a quarter of the first character's A width
@@ -156,9 +162,9 @@ TextRenderResult renderText(const TextStyle& style)
     m.ascent = style.antialiased ? ceilDiv4(fm.ascent) : fm.ascent;
     m.descent = style.antialiased ? ceilDiv4(fm.descent) : fm.descent;
     if (style.antialiased)
-        m.width = ceilDiv4(bitmapW - static_cast<int>(style.letterSpacing * 4));
+        m.width = ceilDiv4(bitmapW - static_cast<int>(spacing * 4));
     else
-        m.width = bitmapW - static_cast<int>(style.letterSpacing);
+        m.width = bitmapW - static_cast<int>(spacing);
     if (paragraph)
         m.height = style.antialiased ? ceilDiv4(bitmapH) : bitmapH;
     else

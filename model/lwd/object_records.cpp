@@ -305,8 +305,9 @@ TextRecord decodeTextRecord(std::span<const std::uint8_t> record, int version)
 
     if (!std::isfinite(r.widthScale) || r.widthScale <= 0 || r.widthScale > kMaxWidthScale)
         badRecord("text width scale out of range");
-    if (!std::isfinite(r.letterSpacing) || std::abs(r.letterSpacing) > kMaxLetterSpacing)
+    if (!std::isfinite(r.letterSpacing) || r.letterSpacing > kMaxLetterSpacing)
         badRecord("letter spacing out of range");
+    r.letterSpacing = std::max(r.letterSpacing, kMinLetterSpacing);
     if (r.outlineWidth < 0 || r.outlineWidth > kMaxOutlineWidth)
         badRecord("outline width out of range");
     if (r.font.height < -kMaxFontHeight || r.font.height > kMaxFontHeight || r.font.width < 0 ||

@@ -689,7 +689,7 @@ TEST(DocumentLimits, ALabelAtEveryLimitSavesAndReopens)
     };
     for (const Edge e : {Edge{kMaxWidthScale, kMaxLetterSpacing, -kMaxFontHeight / 40, kMaxOutlineWidth},
                          Edge{kMinWidthScale, kMaxLetterSpacing, kMaxFontHeight / 40, 0},
-                         Edge{1.0, -2.0, -kMaxFontHeight, 1}}) {
+                         Edge{1.0, kMinLetterSpacing, -kMaxFontHeight, 1}}) {
         SCOPED_TRACE(e.widthScale);
         CLWDoc doc;
         auto t = labelAt("Ab", 300, 400);

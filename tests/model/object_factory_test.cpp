@@ -311,6 +311,35 @@ TEST(ObjectFactory, UnrenderableLabelLoadsEmptyWithMatchingImages)
     EXPECT_LE(object->width(), kWorkspaceSize);
 }
 
+TEST(ObjectFactory, StoredLetterSpacingReadsWithinWhatLabelsDraw)
+{
+    // Negative spacings read as none (a label with -1200 had nothing to draw); the stored value
+    // the renderer and resizing also keep to.
+    struct Case {
+        double stored, read;
+    };
+    for (const Case c : {Case{-kMaxLetterSpacing, 0}, Case{-3.5, 0}, Case{0, 0}, Case{6.5, 6.5},
+                         Case{kMaxLetterSpacing, kMaxLetterSpacing}}) {
+        TextRecord r;
+        r.common.rect = {0, 0, 10, 10};
+        r.font = LogFont::documentDefault();
+        r.text = "AB";
+        r.letterSpacing = c.stored;
+        ScriptedUiPort ui;
+        const auto object = ReadObjectRecord(encodeRecord(r), 6, &ui);
+        const auto& text = dynamic_cast<const CTextObject&>(*object);
+        EXPECT_TRUE(ui.messages().empty()) << c.stored;
+        EXPECT_EQ(text.letterSpacing, c.read);
+        TextStyle style;
+        style.text = r.text;
+        style.font = r.font;
+        style.letterSpacing = c.stored;
+        const auto drawn = renderText(style);
+        ASSERT_TRUE(drawn.text) << c.stored;
+        EXPECT_EQ(drawn.text->metrics.width, text.width()) << c.stored;
+    }
+}
+
 TEST(LayerClipboard, PastedLabelsReportToTheirOwnPrompts)
 {
     // Two programs (or two tests) side by side: each hears only about its own labels.
