@@ -1,3 +1,4 @@
+#include "giflib_reference.h"
 #include "imaging/ico_reader.h"
 #include "support/picture_builders.h"
 #include "support/raster_builders.h"
@@ -5,6 +6,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -110,4 +112,41 @@ TEST(IconImport, ReadsIconsWrittenByAnotherProgram)
     const auto multi = ImportIcon(folder + "multi.ico");
     ASSERT_TRUE(multi);
     EXPECT_EQ(pixel(*multi, 16, 16), 0x000000FFu);
+}
+
+TEST(IconImport, ThirtyTwoBitIconsDrawAsImageMagickShowsThem)
+{
+    // A 32-bit icon uses its alpha channel; one whose alpha is all 0 uses its AND mask instead
+    // (the 1-bit mask ImageMagick writes marks its fully transparent pixels).
+    if (!haveTool("convert"))
+        GTEST_SKIP() << "convert is not installed (scripts/setup-debian.sh installs it)";
+    const std::string folder = makeTempFolder("icoalpha");
+    const std::string ico = folder + "/a.ico", rgba = folder + "/a.rgba";
+    ASSERT_TRUE(
+        runCommand("convert -size 32x32 xc:none -fill 'rgba(255,0,0,1)' -draw 'rectangle 2,2 12,12' "
+                   "-fill 'rgba(0,0,255,0.5)' -draw 'rectangle 14,2 28,12' -fill 'rgba(0,200,0,0.25)' "
+                   "-draw 'rectangle 2,16 28,28' -define icon:format=bmp '" +
+                   ico + "'"));
+    ASSERT_TRUE(runCommand("convert '" + ico + "' -depth 8 rgba:'" + rgba + "'"));
+    Bytes file = readBytes(ico);
+    const Bytes reference = readBytes(rgba);
+    ASSERT_EQ(reference.size(), 32u * 32 * 4);
+    ASSERT_EQ(file[22 + 14], 32); // a 32-bit image
+    const auto alpha = DrawIcon(file);
+    for (std::size_t i = 0; i < 32 * 32; ++i) // the alpha bytes of the bottom-up pixel rows
+        file[22 + 40 + 4 * i + 3] = 0;
+    const auto masked = DrawIcon(file);
+    ASSERT_TRUE(alpha && masked);
+    for (std::size_t i = 0; i < 32 * 32; ++i) {
+        const std::uint32_t a = reference[4 * i + 3];
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int c = reference[4 * i + 2 - static_cast<std::size_t>(shift / 8)];
+            auto channel = [shift](std::uint32_t p) { return static_cast<int>((p >> shift) & 0xFF); };
+            EXPECT_NEAR(channel(alpha->onWhite[i]), (c * a + 255 * (255 - a)) / 255.0, 1.0) << i;
+            EXPECT_NEAR(channel(alpha->onBlack[i]), c * a / 255.0, 1.0) << i;
+            EXPECT_EQ(channel(masked->onWhite[i]), a ? c : 255) << i;
+            EXPECT_EQ(channel(masked->onBlack[i]), a ? c : 0) << i;
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
