@@ -22,29 +22,6 @@ void CEllipseObject::FillAt(int, int, std::uint32_t c)
     Render();
 }
 
-void CEllipseObject::BeginEdit()
-{
-    CLayerObject::BeginEdit();
-    savedColour_ = colour;
-}
-
-void CEllipseObject::CancelEdit()
-{
-    CLayerObject::CancelEdit();
-    colour = savedColour_;
-    Render();
-}
-
-void CEllipseObject::Resize(const LayerRect& r)
-{
-    if (rectIsEmpty(r))
-        return;
-    rect = r;
-    ResizeImages(rectWidth(r), rectHeight(r));
-    Render();
-    MoveTo(r.left, r.top);
-}
-
 ObjectRecord CEllipseObject::WriteRecord() const
 {
     EllipseRecord record;
@@ -62,17 +39,6 @@ void CEllipseObject::ReadRecord(const EllipseRecord& record)
     style = record.style;
     reserved = record.reserved;
     Render();
-}
-
-std::unique_ptr<CLayerObject> CEllipseObject::Duplicate() const
-{
-    auto copy = std::make_unique<CEllipseObject>();
-    copy->CopyFrom(*this);
-    copy->style = style;
-    copy->colour = colour;
-    copy->reserved = reserved;
-    copy->Render();
-    return copy;
 }
 
 } // namespace lw

@@ -23,29 +23,6 @@ void CRectObject::FillAt(int x, int y, std::uint32_t colour)
     Render();
 }
 
-void CRectObject::BeginEdit()
-{
-    CLayerObject::BeginEdit();
-    savedStyle_ = style;
-}
-
-void CRectObject::CancelEdit()
-{
-    CLayerObject::CancelEdit();
-    style = savedStyle_;
-    Render();
-}
-
-void CRectObject::Resize(const LayerRect& r)
-{
-    if (rectIsEmpty(r))
-        return;
-    rect = r;
-    ResizeImages(rectWidth(r), rectHeight(r));
-    Render();
-    MoveTo(r.left, r.top);
-}
-
 ObjectRecord CRectObject::WriteRecord() const
 {
     RectRecord record;
@@ -65,17 +42,6 @@ void CRectObject::ReadRecord(const RectRecord& record)
     style = {record.fillColour, record.lineColour, record.lineWidth, record.gapWidth, record.style};
     reserved = record.reserved;
     Render();
-}
-
-std::unique_ptr<CLayerObject> CRectObject::Duplicate() const
-{
-    auto copy = std::make_unique<CRectObject>();
-    copy->CopyFrom(*this);
-    copy->style = style;
-    // Undo copies keep the reserved values too, so that undoing never changes what is saved.
-    copy->reserved = reserved;
-    copy->Render();
-    return copy;
 }
 
 } // namespace lw

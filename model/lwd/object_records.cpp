@@ -152,6 +152,38 @@ void readEffects(const RecordView& v, int version, std::size_t intro, std::size_
         c.animation = v.effect(animation);
 }
 
+// Rectangle and ellipse records: their own fields up to `effects`, then the intro and outro
+// effects (version 4 on), the animation effect (5 on) and the reserved values (6 on). The
+// rectangle is checked against what a shape may render.
+template <std::size_t N>
+RecordView readShapeRecord(std::span<const std::uint8_t> record, int version, std::size_t effects,
+                           RecordCommon& common, std::array<std::int32_t, N>& reserved)
+{
+    checkVersion(version);
+    const RecordView v(record);
+    const std::size_t needed[] = {effects, effects + 24, effects + 36, effects + 36 + 4 * N};
+    requireLength(v, needed[version - kFirstDocumentVersion]);
+    common.rect = v.rect(8);
+    checkRect(common.rect, kMaxShapePixels);
+    readEffects(v, version, effects, effects + 24, v.size(), common);
+    if (version >= 6)
+        for (std::size_t i = 0; i < N; ++i)
+            reserved[i] = v.i32(effects + 36 + 4 * i);
+    return v;
+}
+
+template <std::size_t N>
+std::vector<std::uint8_t> finishShapeRecord(RecordBuilder& b, const RecordCommon& common,
+                                            const std::array<std::int32_t, N>& reserved)
+{
+    b.effect(common.intro);
+    b.effect(common.outro);
+    b.effect(common.animation);
+    for (std::int32_t v : reserved)
+        b.i32(v);
+    return b.take();
+}
+
 bool tagIs(std::span<const std::uint8_t> record, const std::array<char, 4>& tag)
 {
     return std::equal(tag.begin(), tag.end(), record.begin(),
@@ -186,23 +218,13 @@ std::vector<std::uint8_t> encodeRecord(const RectRecord& r)
     b.i32(r.lineWidth);
     b.i32(r.gapWidth);
     b.i32(r.style);
-    b.effect(r.common.intro);
-    b.effect(r.common.outro);
-    b.effect(r.common.animation);
-    for (std::int32_t v : r.reserved)
-        b.i32(v);
-    return b.take();
+    return finishShapeRecord(b, r.common, r.reserved);
 }
 
 RectRecord decodeRectRecord(std::span<const std::uint8_t> record, int version)
 {
-    checkVersion(version);
-    const RecordView v(record);
-    static constexpr std::size_t kNeeded[] = {44, 68, 80, 88};
-    requireLength(v, kNeeded[version - kFirstDocumentVersion]);
     RectRecord r;
-    r.common.rect = v.rect(8);
-    checkRect(r.common.rect, kMaxShapePixels);
+    const RecordView v = readShapeRecord(record, version, 44, r.common, r.reserved);
     r.fillColour = v.u32(24);
     r.lineColour = v.u32(28);
     r.lineWidth = v.i32(32);
@@ -211,9 +233,6 @@ RectRecord decodeRectRecord(std::span<const std::uint8_t> record, int version)
     if (r.lineWidth < 0 || r.lineWidth > kMaxRectLineWidth || r.gapWidth < 0 ||
         r.gapWidth > kMaxRectLineWidth)
         badRecord("rectangle line or gap width out of range");
-    readEffects(v, version, 44, 68, v.size(), r.common);
-    if (version >= 6)
-        r.reserved = {v.i32(80), v.i32(84)};
     return r;
 }
 
@@ -223,28 +242,15 @@ std::vector<std::uint8_t> encodeRecord(const EllipseRecord& r)
     b.rect(r.common.rect);
     b.u32(r.colour);
     b.i32(r.style);
-    b.effect(r.common.intro);
-    b.effect(r.common.outro);
-    b.effect(r.common.animation);
-    for (std::int32_t v : r.reserved)
-        b.i32(v);
-    return b.take();
+    return finishShapeRecord(b, r.common, r.reserved);
 }
 
 EllipseRecord decodeEllipseRecord(std::span<const std::uint8_t> record, int version)
 {
-    checkVersion(version);
-    const RecordView v(record);
-    static constexpr std::size_t kNeeded[] = {32, 56, 68, 80};
-    requireLength(v, kNeeded[version - kFirstDocumentVersion]);
     EllipseRecord r;
-    r.common.rect = v.rect(8);
-    checkRect(r.common.rect, kMaxShapePixels);
+    const RecordView v = readShapeRecord(record, version, 32, r.common, r.reserved);
     r.colour = v.u32(24);
     r.style = v.i32(28) & 0xFF; // only the low byte carries the style
-    readEffects(v, version, 32, 56, v.size(), r.common);
-    if (version >= 6)
-        r.reserved = {v.i32(68), v.i32(72), v.i32(76)};
     return r;
 }
 
