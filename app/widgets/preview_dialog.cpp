@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace lw {
@@ -114,6 +115,9 @@ PreviewDialog::PreviewDialog(FrameSequence sequence, std::unique_ptr<GifAnimatio
         row->addWidget(buttons);
         column->addLayout(row);
     }
+    // Without a window manager a maximised window keeps its own size: start at the whole screen.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
     player_->start();
     view_->imageChanged();
