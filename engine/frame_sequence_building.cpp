@@ -54,7 +54,7 @@ FrameSequence AnimationCompiler::buildSequence(const CAnimation& animation, cons
 
 bool AnimationCompiler::producesAnimation(const CAnimation& animation)
 {
-    if (animation.FrameCount(0) >= 2)
+    if (animation.FrameCount(FrameKind::Normal) >= 2)
         return true;
     const CFrame* first = animation.firstFrame.get();
     return first && (first->introFrames || first->outroFrames || first->animationFrames);

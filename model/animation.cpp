@@ -189,18 +189,18 @@ const CFrame* CAnimation::FindFrameByStoredId(std::int32_t id) const
     return nullptr;
 }
 
-int CAnimation::FrameCount(int masters) const
+int CAnimation::FrameCount(FrameKind kind) const
 {
     int count = 0;
     for (const CFrame* f = firstFrame.get(); f; f = f->next.get())
-        if ((masters == 0) == (f->masterFrame == 0))
+        if ((kind == FrameKind::Master) == (f->masterFrame != 0))
             ++count;
     return count;
 }
 
 bool CAnimation::IsAnimated() const
 {
-    if (FrameCount(0) > 1)
+    if (FrameCount(FrameKind::Normal) > 1)
         return true;
     return firstFrame->introFrames || firstFrame->outroFrames || firstFrame->animationFrames;
 }

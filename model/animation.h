@@ -17,6 +17,8 @@ inline constexpr int kMaxCanvasSide = 4096;
 // The canvas of a w × h picture centred in the workspace.
 LayerRect centredCanvas(int width, int height);
 
+enum class FrameKind { Normal, Master };
+
 class CAnimation {
 public:
     // 468 × 60 with one fresh frame.
@@ -60,8 +62,8 @@ public:
     {
         return const_cast<CFrame*>(std::as_const(*this).FindFrameByStoredId(id));
     }
-    // masters == 0: the frames that are not master frames; otherwise the master frames.
-    int FrameCount(int masters) const;
+    // The normal frames, or the master frames.
+    int FrameCount(FrameKind kind) const;
     bool IsAnimated() const;
 
     // Objects across frames.
@@ -94,9 +96,11 @@ public:
     std::string title;
     std::int32_t sourceFileSize = 0;
     std::int32_t loopCount = 0;
-    std::int32_t openedFromGif = 0;
     std::int32_t savedAsDocument = 0;
+    // The GIF path: the file the document was opened from, or the one Save GIF As chose.
     std::string sourcePath;
+    // Whether Save GIF may write to sourcePath without asking (see frame_list.h).
+    bool gifPathKnown = false;
     LayerRect canvasRect;
     LayerRect canvasSize;
     std::unique_ptr<CFrame> firstFrame;

@@ -138,7 +138,7 @@ void OpenGifDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const std
     gif.FramesToRasters();
     animation.sourcePath = fullPath;
     animation.sourceFileSize = static_cast<std::int32_t>(bytes.size());
-    animation.openedFromGif = 1;
+    animation.gifPathKnown = true;
     animation.savedAsDocument = 0;
     animation.loopCount = gif.loopCount;
     BuildFramesFromGif(doc, gif, ui);

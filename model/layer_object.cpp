@@ -208,8 +208,6 @@ void CLayerObject::DrawHandles(QPainter& dc, const ViewState& view) const
         drawDeviceRectangle(dc, handleRect(zoomed, handle));
 }
 
-void CLayerObject::ReservedHook(int) {}
-
 ObjectRecord CLayerObject::WriteRecord() const
 {
     return {};

@@ -75,7 +75,7 @@ public:
     /* 10 */ virtual bool HitTest(const ViewState& view) const;
     /* 11 */ virtual int HitHandle(const ViewState& view) const;
     /* 12 */ virtual void DrawHandles(QPainter& dc, const ViewState& view) const;
-    /* 13 */ virtual void ReservedHook(int value);
+    // (slot 13 was a hook that did nothing; it is not kept)
     /* 14 */ virtual ObjectRecord WriteRecord() const;
     /* 15 */ virtual void RenderInto(CRaster& target, const LayerRect& canvas) const;
     /* 16 */ virtual void CentreOn(int x, int y);

@@ -12,13 +12,28 @@ class QPainter;
 
 namespace lw {
 
-// Command id of the selection tool; clones are hit only while it is active.
-inline constexpr int kSelectionToolId = 32774;
+// The view's tools, each valued as the command that picks it. Clones are hit only while the
+// selection tool is active.
+enum class Tool : int {
+    Zoom = 32773,
+    Select = 32774,
+    Rectangle = 32775,
+    Ellipse = 32777,
+    Pencil = 32778,
+    ColourPicker = 32779,
+    Text = 32780,
+    Bucket = 32781,
+    Eraser = 32782,
+    BitmapCrop = 32799,
+    NewBitmap = 32809,
+    Line = 32930,
+    GradientBitmap = 32973,
+};
 
 struct ViewState {
     QPoint workspacePoint; // the point in workspace pixels
     QPoint zoomedPoint;    // the same point in zoomed workspace pixels (workspace × zoom)
-    int toolId = kSelectionToolId;
+    Tool tool = Tool::Select;
     int zoom = 1;
 };
 

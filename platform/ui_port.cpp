@@ -2,6 +2,8 @@
 
 #include "platform/gif_save_choices.h"
 
+#include <algorithm>
+
 namespace lw {
 
 int GifSaveQuestion::initialColourCount() const
@@ -31,28 +33,45 @@ std::optional<Answer> scripted(std::deque<std::optional<Answer>>& answers, std::
 
 } // namespace
 
-MsgResult defaultButton(MsgButtons buttons)
+std::vector<MsgResult> offeredButtons(MsgButtons buttons)
 {
+    using R = MsgResult;
     switch (buttons) {
     case MsgButtons::Ok:
+        return {R::Ok};
     case MsgButtons::OkCancel:
-        return MsgResult::Ok;
+        return {R::Ok, R::Cancel};
     case MsgButtons::YesNo:
+        return {R::Yes, R::No};
     case MsgButtons::YesNoCancel:
-        return MsgResult::Yes;
+        return {R::Yes, R::No, R::Cancel};
     case MsgButtons::RetryCancel:
-        return MsgResult::Retry;
+        return {R::Retry, R::Cancel};
     case MsgButtons::AbortRetryIgnore:
-        return MsgResult::Abort;
+        return {R::Abort, R::Retry, R::Ignore};
     }
-    return MsgResult::Ok;
+    return {R::Ok};
+}
+
+MsgResult defaultButton(MsgButtons buttons)
+{
+    return offeredButtons(buttons).front();
+}
+
+MsgResult defaultButton(const Message& message)
+{
+    const std::vector<MsgResult> offered = offeredButtons(message.buttons);
+    if (message.defaultResult &&
+        std::find(offered.begin(), offered.end(), *message.defaultResult) != offered.end())
+        return *message.defaultResult;
+    return offered.front();
 }
 
 MsgResult ScriptedUiPort::messageBox(const Message& message)
 {
     messages_.push_back(message);
     if (buttons_.empty())
-        return defaultButton(message.buttons);
+        return defaultButton(message);
     const MsgResult result = buttons_.front();
     buttons_.pop_front();
     return result;

@@ -21,7 +21,12 @@ struct Message {
     std::string caption;
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
+    // The button Enter presses and an unanswered box returns; none means the first one offered.
+    std::optional<MsgResult> defaultResult = std::nullopt;
 };
+
+// The buttons a box offers, in order.
+std::vector<MsgResult> offeredButtons(MsgButtons buttons);
 
 // A question that asks for a whole number in a range (the filter value inputs and the like).
 struct NumberQuestion {
@@ -105,6 +110,8 @@ public:
 
 // The button a message box returns when nobody answers: the first one it offers.
 MsgResult defaultButton(MsgButtons buttons);
+// The message's own default when the box offers it, else the first button.
+MsgResult defaultButton(const Message& message);
 
 // Scripted answers for tests and lwtool: records every message and question; answers come from
 // queues, and when a queue is empty the default (first button, or the preset value) is taken.

@@ -12,7 +12,7 @@ void describeDocument(EditorState& state, const CLWDoc& doc, const CFrame& curre
     const CAnimation& animation = doc.animation;
     state.hasDocument = true;
     state.frameCount = animation.TotalFrames();
-    state.normalFrameCount = animation.FrameCount(0);
+    state.normalFrameCount = animation.FrameCount(lw::FrameKind::Normal);
     state.currentIsFirst = animation.firstFrame.get() == &current;
     state.currentHasNext = current.next != nullptr;
     state.currentIsMaster = current.masterFrame != 0;

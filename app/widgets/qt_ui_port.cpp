@@ -78,8 +78,11 @@ MsgResult QtUiPort::messageBox(const Message& message)
     const auto map = buttonsOf(message.buttons);
     for (const ButtonMap& b : map)
         box.addButton(b.button);
-    // The first button is the default, as on the original boxes.
-    box.setDefaultButton(map.front().button);
+    // The message's default button, else the first, as on the original boxes.
+    const MsgResult preferred = defaultButton(message);
+    for (const ButtonMap& b : map)
+        if (b.result == preferred)
+            box.setDefaultButton(b.button);
     if (map.size() > 1)
         box.setEscapeButton(map.back().button);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());

@@ -1,4 +1,5 @@
 #include "model/document_file.h"
+#include "model/frame_list.h"
 #include "model/gif_document_import.h"
 #include "model/lwd/lwd_reader.h"
 #include "model/lwd/lwd_writer.h"
@@ -100,7 +101,7 @@ TEST(GifOpen, FullModeComposesEveryFrame)
     EXPECT_EQ(a.height(), 2);
     EXPECT_EQ(a.sourcePath, "/x/anim.gif");
     EXPECT_EQ(a.sourceFileSize, static_cast<std::int32_t>(bytes.size()));
-    EXPECT_EQ(a.openedFromGif, 1);
+    EXPECT_EQ(knownGifPath(a), "/x/anim.gif");
     EXPECT_EQ(a.savedAsDocument, 0);
     EXPECT_EQ(a.loopCount, 0);
     ASSERT_EQ(a.TotalFrames(), 2);

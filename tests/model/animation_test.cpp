@@ -93,11 +93,11 @@ TEST(AnimationTest, FrameCountsMastersAndAnimationState)
     EXPECT_FALSE(a.IsAnimated());
     CFrame* master = a.AppendFrame();
     master->masterFrame = 1;
-    EXPECT_EQ(a.FrameCount(0), 1);
-    EXPECT_EQ(a.FrameCount(1), 1);
+    EXPECT_EQ(a.FrameCount(FrameKind::Normal), 1);
+    EXPECT_EQ(a.FrameCount(FrameKind::Master), 1);
     EXPECT_FALSE(a.IsAnimated());
     a.AppendFrame();
-    EXPECT_EQ(a.FrameCount(0), 2);
+    EXPECT_EQ(a.FrameCount(FrameKind::Normal), 2);
     EXPECT_TRUE(a.IsAnimated());
 }
 

@@ -303,7 +303,7 @@ TEST(FrameTimingTest, BecomingAMasterAddsFramesBackedByIt)
     EXPECT_EQ(added->masterFrame, 0);
     EXPECT_EQ(added->delay, 100);
     EXPECT_EQ(a.FrameAt(2), last);
-    EXPECT_EQ(a.FrameCount(0), 2);
+    EXPECT_EQ(a.FrameCount(FrameKind::Normal), 2);
     // Toggling back adds nothing and leaves the backed frames as they are.
     EXPECT_EQ(ToggleMasterFrame(a, master, 5, 100), 0);
     EXPECT_EQ(master.masterFrame, 0);

@@ -12,13 +12,13 @@ using lwtest::solid;
 
 namespace {
 
-ViewState pointAt(int x, int y, int zoom = 1, int tool = kSelectionToolId)
+ViewState pointAt(int x, int y, int zoom = 1, Tool tool = Tool::Select)
 {
     ViewState v;
     v.workspacePoint = QPoint(x, y);
     v.zoomedPoint = QPoint(x * zoom, y * zoom);
     v.zoom = zoom;
-    v.toolId = tool;
+    v.tool = tool;
     return v;
 }
 

@@ -361,7 +361,7 @@ TEST(CloneObject, HitOnlyWithTheSelectionToolAndWithoutHandles)
     ViewState view;
     view.workspacePoint = QPoint(1, 1);
     EXPECT_TRUE(clone.HitTest(view)) << "even where the pixels are transparent";
-    view.toolId = kSelectionToolId + 1;
+    view.tool = Tool::Zoom;
     EXPECT_FALSE(clone.HitTest(view));
     view.zoomedPoint = QPoint(-5, -5); // inside handle 1
     EXPECT_EQ(clone.HitHandle(view), 0);

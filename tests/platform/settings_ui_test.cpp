@@ -41,6 +41,23 @@ TEST(ScriptedUiPort, RecordsMessagesAndAnswersFromTheQueueThenDefaults)
     EXPECT_EQ(ui.messages()[0].text, "Save?");
     EXPECT_EQ(ui.messages()[2].icon, MsgIcon::Error);
 
+    // A message's own default button counts when nobody answers, if the box offers it.
+    struct Case {
+        MsgButtons buttons;
+        std::optional<MsgResult> preferred;
+        MsgResult expected;
+    };
+    for (const Case& c : {Case{MsgButtons::YesNoCancel, MsgResult::No, MsgResult::No},
+                          Case{MsgButtons::YesNoCancel, MsgResult::Cancel, MsgResult::Cancel},
+                          Case{MsgButtons::OkCancel, MsgResult::No, MsgResult::Ok},
+                          Case{MsgButtons::AbortRetryIgnore, MsgResult::Ignore, MsgResult::Ignore},
+                          Case{MsgButtons::AbortRetryIgnore, std::nullopt, MsgResult::Abort},
+                          Case{MsgButtons::RetryCancel, std::nullopt, MsgResult::Retry}}) {
+        Message m{"?", "c", MsgIcon::Question, c.buttons};
+        m.defaultResult = c.preferred;
+        EXPECT_EQ(ui.messageBox(m), c.expected);
+    }
+
     ui.queueNumber(std::nullopt);
     EXPECT_EQ(ui.askNumber({"Фильтр", "Радиус", 5, 0, 20}), std::nullopt);
     EXPECT_EQ(ui.askNumber({"Фильтр", "Радиус", 7, 0, 20}), 7);

@@ -118,7 +118,7 @@ int runInfo(const Options& options, ConsoleUiPort& ui)
     }
     const lw::CAnimation& a = input->doc.animation;
     std::printf("%s: %d x %d, loop count %d, %d frames (%d master)\n", options.input.c_str(), a.width(),
-                a.height(), a.loopCount, a.TotalFrames(), a.FrameCount(1));
+                a.height(), a.loopCount, a.TotalFrames(), a.FrameCount(lw::FrameKind::Master));
     if (!a.linkUrl.empty())
         std::printf("link: %s\n", a.linkUrl.c_str());
     if (!a.altText.empty())
