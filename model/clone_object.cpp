@@ -48,7 +48,8 @@ void CCloneObject::SetCloneSource(CLayerObject* s)
 
 bool CCloneObject::HitTest(const ViewState& view) const
 {
-    return view.tool == Tool::Select && rectContains(rect, view.workspacePoint.x(), view.workspacePoint.y());
+    return view.tool == ViewTool::Select &&
+           rectContains(rect, view.workspacePoint.x(), view.workspacePoint.y());
 }
 
 int CCloneObject::HitHandle(const ViewState&) const

@@ -14,7 +14,7 @@ namespace lw {
 
 // The view's tools, each valued as the command that picks it. Clones are hit only while the
 // selection tool is active.
-enum class Tool : int {
+enum class ViewTool : int {
     Zoom = 32773,
     Select = 32774,
     Rectangle = 32775,
@@ -33,7 +33,7 @@ enum class Tool : int {
 struct ViewState {
     QPoint workspacePoint; // the point in workspace pixels
     QPoint zoomedPoint;    // the same point in zoomed workspace pixels (workspace × zoom)
-    Tool tool = Tool::Select;
+    ViewTool tool = ViewTool::Select;
     int zoom = 1;
 };
 

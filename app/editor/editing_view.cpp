@@ -159,7 +159,8 @@ void EditingView::updateHover(QPoint window)
     feedback_.clear();
     hover_ = {};
     const QPoint point = workspaceOf(window);
-    const ViewState state{point, window + geometry_.origin(), settings().tool, geometry_.zoom};
+    const ViewState state{point, window + geometry_.origin(), static_cast<ViewTool>(settings().tool),
+                          geometry_.zoom};
     CFrame& f = frame();
     for (CLayerObject* o = f.head.get(); o; o = o->next.get())
         if (o->selected) {
@@ -353,7 +354,8 @@ void EditingView::setFrameColours(std::uint32_t background, std::uint32_t border
 ContextPopupKind EditingView::popupAt(QPoint window) const
 {
     const QPoint point = workspaceOf(window);
-    const ViewState state{point, window + geometry_.origin(), settings().tool, geometry_.zoom};
+    const ViewState state{point, window + geometry_.origin(), static_cast<ViewTool>(settings().tool),
+                          geometry_.zoom};
     bool onLayer = false;
     for (const CLayerObject* o = frame().tail; o && !onLayer; o = o->prev)
         onLayer = o->HitTest(state) || (o->selected && o->HitHandle(state));

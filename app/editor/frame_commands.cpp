@@ -77,7 +77,7 @@ void deleteFrame(EditingContext& context)
     CAnimation& animation = docOf(context).animation;
     CFrame& current = context.session.currentFrame();
     const bool allowed =
-        animation.TotalFrames() >= 2 && (current.masterFrame != 0 || animation.FrameCount(0) >= 2);
+        animation.TotalFrames() >= 2 && (current.masterFrame != 0 || animation.FrameCount(FrameKind::Normal) >= 2);
     if (!allowed)
         return;
     if (current.ObjectCount() > 0) {
@@ -100,7 +100,7 @@ void toggleMasterFrame(EditingContext& context)
 {
     CAnimation& animation = docOf(context).animation;
     CFrame& current = context.session.currentFrame();
-    if (current.masterFrame == 0 && animation.FrameCount(0) < 2)
+    if (current.masterFrame == 0 && animation.FrameCount(FrameKind::Normal) < 2)
         return;
     MasterFramesAnswer answer{0, 100};
     if (current.masterFrame == 0)

@@ -12,7 +12,7 @@ using lwtest::solid;
 
 namespace {
 
-ViewState pointAt(int x, int y, int zoom = 1, Tool tool = Tool::Select)
+ViewState pointAt(int x, int y, int zoom = 1, ViewTool tool = ViewTool::Select)
 {
     ViewState v;
     v.workspacePoint = QPoint(x, y);

@@ -361,7 +361,7 @@ TEST(CloneObject, HitOnlyWithTheSelectionToolAndWithoutHandles)
     ViewState view;
     view.workspacePoint = QPoint(1, 1);
     EXPECT_TRUE(clone.HitTest(view)) << "even where the pixels are transparent";
-    view.tool = Tool::Zoom;
+    view.tool = ViewTool::Zoom;
     EXPECT_FALSE(clone.HitTest(view));
     view.zoomedPoint = QPoint(-5, -5); // inside handle 1
     EXPECT_EQ(clone.HitHandle(view), 0);
