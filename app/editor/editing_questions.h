@@ -13,8 +13,6 @@ namespace lw {
 class EditingQuestions {
 public:
     virtual ~EditingQuestions() = default;
-    // "Действительно удалить этот кадр...?" with Yes, No and Cancel, No the default button.
-    virtual bool confirmDeleteFrame(const std::string& text) = 0;
     virtual std::optional<MasterFramesAnswer> askMasterFrames() = 0;
     virtual std::optional<FrameDelayAnswer> askFrameDelay(int delayHundredths) = 0;
     virtual std::optional<int> askLoopCount(int loopCount) = 0;
@@ -34,8 +32,6 @@ public:
 // Each question answers through its function; an unset function cancels.
 class ScriptedEditingQuestions : public EditingQuestions {
 public:
-    std::function<bool(const std::string&)> deleteFrame; // unset: No, the default
-    int deleteFrameQuestions = 0;
     std::function<std::optional<MasterFramesAnswer>()> masterFrames;
     std::function<std::optional<FrameDelayAnswer>(int)> frameDelay;
     std::function<std::optional<int>(int)> loopCount;
@@ -48,11 +44,6 @@ public:
     std::function<std::optional<std::vector<bool>>(std::vector<CloneFrameItem>)> cloneFrames;
     std::function<std::vector<std::string>(const FileQuestion&)> openPaths;
 
-    bool confirmDeleteFrame(const std::string& text) override
-    {
-        ++deleteFrameQuestions;
-        return deleteFrame && deleteFrame(text);
-    }
     std::optional<MasterFramesAnswer> askMasterFrames() override { return call(masterFrames); }
     std::optional<FrameDelayAnswer> askFrameDelay(int d) override { return call(frameDelay, d); }
     std::optional<int> askLoopCount(int n) override { return call(loopCount, n); }

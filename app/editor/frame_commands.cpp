@@ -4,6 +4,7 @@
 #include "app/editor/document_session.h"
 #include "app/editor/number_field.h"
 #include "model/edit_scope.h"
+#include "model/frame_list.h"
 #include "model/frame_timing.h"
 #include "platform/ui_port.h"
 
@@ -76,14 +77,12 @@ void deleteFrame(EditingContext& context)
 {
     CAnimation& animation = docOf(context).animation;
     CFrame& current = context.session.currentFrame();
-    const bool allowed =
-        animation.TotalFrames() >= 2 && (current.masterFrame != 0 || animation.FrameCount(FrameKind::Normal) >= 2);
+    const bool allowed = animation.TotalFrames() >= 2 &&
+                         (current.masterFrame != 0 || animation.FrameCount(FrameKind::Normal) >= 2);
     if (!allowed)
         return;
-    if (current.ObjectCount() > 0) {
-        if (!context.questions.confirmDeleteFrame(tr(kDeleteFrameQuestion)))
-            return;
-    }
+    if (!confirmFrameDeletion(current, context.ui))
+        return;
     CFrame* next = nullptr;
     {
         EditScope edit(docOf(context), nullptr);

@@ -23,8 +23,6 @@ void editFrameBackgroundColour(EditingContext& context);
 void fitCanvasToLayers(EditingContext& context);
 void editLoopCount(EditingContext& context);
 
-inline constexpr const char* kDeleteFrameQuestion =
-    "Действительно удалить этот кадр и его содержимое? Это действие нельзя будет потом отменить! ";
 inline constexpr const char* kFrameColourCaption = "Цвет фона кадра       ";
 
 } // namespace lw

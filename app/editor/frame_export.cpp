@@ -1,7 +1,7 @@
 #include "app/editor/frame_export.h"
 
 #include "app/editor/editor_questions.h"
-#include "app/editor/status_texts.h"
+#include "model/frame_list.h"
 #include "model/picture_export.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
@@ -33,7 +33,7 @@ FileQuestion exportFrameQuestion(const CLWDoc& doc, const CFrame& frame)
     FileQuestion question;
     question.title = translated("Сохратить этот кадр  ").toStdString();
     question.filters = {{"Compuserve GIF", "*.gif"}, {"JPEG", "*.jpg"}, {"Windows Bitmap", "*.bmp"}};
-    question.defaultName = exportFrameDefaultName(doc, frameListCaption(doc.animation, frame));
+    question.defaultName = exportFrameDefaultName(doc, frameCaption(doc.animation, frame));
     // No default extension: the chosen filter gives it (exportFrameFileName).
     return question;
 }

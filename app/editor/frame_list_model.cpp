@@ -1,7 +1,7 @@
 #include "app/editor/frame_list_model.h"
 
-#include "app/editor/frame_captions.h"
 #include "model/edit_scope.h"
+#include "model/frame_list.h"
 
 namespace lw {
 
@@ -9,12 +9,13 @@ std::vector<FrameListRow> FrameListModel::snapshot() const
 {
     std::vector<FrameListRow> rows;
     const CAnimation& animation = session()->doc.animation;
-    const std::vector<QString> captions = frameCaptions(animation);
+    const std::vector<std::string> captions = frameCaptions(animation);
     int i = 0;
     for (const CFrame* frame = animation.firstFrame.get(); frame; frame = frame->next.get(), ++i) {
         const bool current = frame == &session()->currentFrame();
         const int kind = (frame->masterFrame != 0 ? 1 : 0) + (current ? 2 : 0);
-        rows.push_back({captions[static_cast<std::size_t>(i)], static_cast<FrameIcon>(kind)});
+        rows.push_back(
+            {QString::fromStdString(captions[static_cast<std::size_t>(i)]), static_cast<FrameIcon>(kind)});
     }
     return rows;
 }
@@ -43,10 +44,10 @@ std::vector<QString> BackgroundListModel::snapshot() const
 {
     std::vector<QString> rows{QStringLiteral("Solid")};
     const CAnimation& animation = session()->doc.animation;
-    const std::vector<QString> captions = frameCaptions(animation);
+    const std::vector<std::string> captions = frameCaptions(animation);
     const int current = animation.IndexOfFrame(&session()->currentFrame());
     for (int i = 0; i < current; ++i)
-        rows.push_back(captions[static_cast<std::size_t>(i)]);
+        rows.push_back(QString::fromStdString(captions[static_cast<std::size_t>(i)]));
     return rows;
 }
 

@@ -3,6 +3,7 @@
 #include "app/editor/editor_questions.h"
 #include "app/editor/wait_cursor.h"
 #include "engine/animation_compiler.h"
+#include "model/frame_list.h"
 #include "output/gif_export.h"
 #include "output/html_page.h"
 #include "platform/errors.h"
@@ -133,16 +134,14 @@ GifSaveOutcome saveGifAs(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, Edi
     if (!path || path->empty())
         return GifSaveOutcome::Cancelled;
     setDocumentTitle(doc, *path);
-    doc.animation.sourcePath = *path;
-    const GifSaveOutcome outcome = writeDocumentGif(doc, host, ui, *path);
-    doc.animation.openedFromGif = 1;
-    return outcome;
+    rememberGifPath(doc.animation, *path);
+    return writeDocumentGif(doc, host, ui, *path);
 }
 
 GifSaveOutcome saveGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)
 {
-    if (doc.animation.openedFromGif && !doc.animation.sourcePath.empty())
-        return writeDocumentGif(doc, host, ui, doc.animation.sourcePath);
+    if (const auto known = knownGifPath(doc.animation); known && !known->empty())
+        return writeDocumentGif(doc, host, ui, *known);
     return saveGifAs(doc, host, ui, questions);
 }
 

@@ -3,12 +3,12 @@
 #include "app/editor/colour_rules.h"
 #include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
-#include "app/editor/frame_captions.h"
 #include "model/bitmap_conversion.h"
 #include "model/bitmap_from_picture.h"
 #include "model/clone_frames.h"
 #include "model/document_limits.h"
 #include "model/edit_scope.h"
+#include "model/frame_list.h"
 #include "model/layer_sizing.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
@@ -215,7 +215,7 @@ void cloneIntoFrames(EditingContext& context)
     std::vector<CloneTarget> targets = CloneTargets(animation, frame, source);
     std::vector<CloneFrameItem> items;
     for (const CloneTarget& target : targets)
-        items.push_back({frameCaption(animation, target.frame).toStdString(), target.holdsClone});
+        items.push_back({frameCaption(animation, *target.frame), target.holdsClone});
     const auto marks = context.questions.askCloneFrames(std::move(items));
     if (!marks || marks->size() != targets.size())
         return;

@@ -40,18 +40,6 @@ QString kindName(const CLayerObject& layer, const CAnimation& animation)
 
 } // namespace
 
-std::string frameListCaption(const CAnimation& animation, const CFrame& frame)
-{
-    int masters = 0, normals = 0;
-    for (const CFrame* f = animation.firstFrame.get(); f; f = f->next.get()) {
-        (f->masterFrame ? masters : normals) += 1;
-        if (f == &frame)
-            return (f->masterFrame ? tr("Мастер       (%1)").arg(masters) : tr("Кадр  %1").arg(normals))
-                .toStdString();
-    }
-    return {};
-}
-
 std::string zoomPaneText(int zoom, const std::string& frameCaption)
 {
     return tr("%1% %2").arg(zoom * 100).arg(QString::fromStdString(frameCaption)).toStdString();

@@ -14,10 +14,6 @@ class CFrame;
 // An effect's name by id; none for id 0.
 using EffectNamer = std::function<std::optional<std::string>(std::int32_t)>;
 
-// The frame list's caption of a frame: "Кадр  %d" counting normal frames, "Мастер       (%d)"
-// counting master frames; empty for a frame not in the animation.
-std::string frameListCaption(const CAnimation& animation, const CFrame& frame);
-
 // "%d%% %s": zoom × 100 and the current frame's caption.
 std::string zoomPaneText(int zoom, const std::string& frameCaption);
 

@@ -3,6 +3,7 @@
 #include "app/editor/document_session.h"
 #include "app/widgets/tool_cursors.h"
 #include "model/frame.h"
+#include "model/frame_list.h"
 #include "model/picture_import.h"
 #include "model/view_state.h"
 
@@ -80,7 +81,7 @@ std::array<QString, 3> CanvasView::statusTexts() const
 {
     if (!session_)
         return {};
-    const std::string caption = frameListCaption(session_->doc.animation, session_->currentFrame());
+    const std::string caption = frameCaption(session_->doc.animation, session_->currentFrame());
     return {QString::fromStdString(editing_->zoomText(caption)),
             QString::fromStdString(editing_->selectionDescription(effectName_)),
             QString::fromStdString(editing_->feedback())};

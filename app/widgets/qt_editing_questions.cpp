@@ -4,18 +4,9 @@
 #include "app/widgets/qt_ui_port.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QStringList>
 
 namespace lw {
-
-bool QtEditingQuestions::confirmDeleteFrame(const std::string& text)
-{
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent());
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
 
 std::optional<MasterFramesAnswer> QtEditingQuestions::askMasterFrames()
 {

@@ -12,7 +12,6 @@ namespace lw {
 class QtEditingQuestions : public EditingQuestions {
 public:
     explicit QtEditingQuestions(std::function<QWidget*()> parent) : parent_(std::move(parent)) {}
-    bool confirmDeleteFrame(const std::string& text) override;
     std::optional<MasterFramesAnswer> askMasterFrames() override;
     std::optional<FrameDelayAnswer> askFrameDelay(int delayHundredths) override;
     std::optional<int> askLoopCount(int loopCount) override;

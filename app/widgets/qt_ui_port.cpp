@@ -78,7 +78,7 @@ MsgResult QtUiPort::messageBox(const Message& message)
     const auto map = buttonsOf(message.buttons);
     for (const ButtonMap& b : map)
         box.addButton(b.button);
-    // The message's default button, else the first, as on the original boxes.
+    // The message's default button, else the first one offered.
     const MsgResult preferred = defaultButton(message);
     for (const ButtonMap& b : map)
         if (b.result == preferred)

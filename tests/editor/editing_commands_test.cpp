@@ -6,7 +6,6 @@
 #include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
 #include "app/editor/editing_commands.h"
-#include "app/editor/frame_captions.h"
 #include "app/editor/frame_commands.h"
 #include "app/editor/layer_commands.h"
 #include "model/clone_object.h"
@@ -56,20 +55,6 @@ struct Fixture : ::testing::Test {
 
 using EditingCommandsTest = Fixture;
 
-TEST_F(EditingCommandsTest, CaptionsNumberMastersAndNormalFramesApart)
-{
-    for (int i = 0; i < 4; ++i)
-        animation().AppendFrame();
-    animation().FrameAt(0)->masterFrame = 1;
-    animation().FrameAt(3)->masterFrame = 1;
-    const std::vector<QString> expected{"Мастер       (1)", "Кадр  1", "Кадр  2", "Мастер       (2)",
-                                        "Кадр  3"};
-    EXPECT_EQ(frameCaptions(animation()), expected);
-    EXPECT_EQ(frameCaption(animation(), animation().FrameAt(4)), "Кадр  3");
-    CFrame stray;
-    EXPECT_TRUE(frameCaption(animation(), &stray).isEmpty());
-}
-
 TEST_F(EditingCommandsTest, DeleteFrameRulesAndItsQuestion)
 {
     EXPECT_FALSE(enabled(cmd::DeleteFrame)); // one frame
@@ -82,21 +67,15 @@ TEST_F(EditingCommandsTest, DeleteFrameRulesAndItsQuestion)
     session.goToFrame(second);
     EXPECT_TRUE(enabled(cmd::DeleteFrame));
 
-    // A frame with layers asks; No (the default) and Cancel keep it.
+    // A frame with layers asks; Cancel and No (the default, unanswered) keep it.
     addRect(*second, {400, 580, 420, 600});
-    std::string asked;
-    questions.deleteFrame = [&](const std::string& text) {
-        asked = text;
-        return false;
-    };
+    ui.queueButton(MsgResult::Cancel);
+    commands.run(cmd::DeleteFrame);
     commands.run(cmd::DeleteFrame);
     EXPECT_EQ(animation().TotalFrames(), 2);
-    EXPECT_EQ(asked, kDeleteFrameQuestion);
-    questions.deleteFrame = nullptr; // unanswered: the default button
-    commands.run(cmd::DeleteFrame);
-    EXPECT_EQ(animation().TotalFrames(), 2);
-    EXPECT_EQ(questions.deleteFrameQuestions, 2);
-    questions.deleteFrame = [](const std::string&) { return true; };
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[0].defaultResult, MsgResult::No);
+    ui.queueButton(MsgResult::Yes);
     commands.run(cmd::DeleteFrame);
     EXPECT_EQ(animation().TotalFrames(), 1);
     EXPECT_EQ(&current(), animation().firstFrame.get());
@@ -108,7 +87,7 @@ TEST_F(EditingCommandsTest, DeletingAnEmptyFrameAsksNothing)
     CFrame* second = animation().AppendFrame();
     session.goToFrame(second);
     commands.run(cmd::DeleteFrame);
-    EXPECT_EQ(questions.deleteFrameQuestions, 0);
+    EXPECT_TRUE(ui.messages().empty());
     EXPECT_EQ(animation().TotalFrames(), 1);
 }
 

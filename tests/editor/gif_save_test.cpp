@@ -6,6 +6,7 @@
 
 #include "engine/extension_host.h"
 #include "imaging/gif_animation.h"
+#include "model/frame_list.h"
 #include "platform/file_io.h"
 
 #include <QTemporaryDir>
@@ -187,8 +188,7 @@ TEST_F(Saving, SaveAsWritesThenSaveGifWritesInPlaceWithoutAName)
 TEST_F(Saving, ADocumentOpenedFromAGifSavesBackToIt)
 {
     fillFrames(doc, 3);
-    doc.animation.sourcePath = path("opened.gif");
-    doc.animation.openedFromGif = 1;
+    rememberGifPath(doc.animation, path("opened.gif"));
     ui.queueGifSave(GifSaveAnswer{3, true, false, 0});
     ASSERT_EQ(saveGif(doc, host, ui, questions), GifSaveOutcome::Written);
     EXPECT_TRUE(questions.saveQuestions().empty());

@@ -180,22 +180,6 @@ TEST_F(StatusFixture, PaneTextsForOneSeveralAndNoSelection)
     EXPECT_EQ(selectionText(second, animation, names).substr(0, 13), "Clone (0/1) 1");
 }
 
-TEST(StatusTexts, FrameCaptionsCountMastersAndNormalFramesApart)
-{
-    CAnimation animation;
-    for (int i = 0; i < 4; ++i)
-        animation.AppendFrame();
-    animation.FrameAt(0)->masterFrame = 1;
-    animation.FrameAt(3)->masterFrame = 1;
-    std::vector<std::string> captions;
-    for (int i = 0; i < 5; ++i)
-        captions.push_back(frameListCaption(animation, *animation.FrameAt(i)));
-    EXPECT_EQ(captions, (std::vector<std::string>{"Мастер       (1)", "Кадр  1", "Кадр  2",
-                                                  "Мастер       (2)", "Кадр  3"}));
-    CFrame stray;
-    EXPECT_EQ(frameListCaption(animation, stray), "");
-}
-
 TEST(StatusTexts, FeedbackTexts)
 {
     EXPECT_EQ(sizeFeedback(40, 20), "40 x 20");
