@@ -5,6 +5,7 @@
 #include "platform/settings.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace lw {
 
@@ -64,13 +65,21 @@ std::optional<std::string> prepareDoSave(CLWDoc& doc)
     return doc.pathName;
 }
 
-void afterOpenDocument(CLWDoc& doc, const std::string& openedPath)
+std::string UntitledNames::next()
+{
+    return "Безымянный-" + std::to_string(++count_);
+}
+
+void afterOpenDocument(CLWDoc& doc, const std::string& openedPath, UntitledNames& untitled)
 {
     doc.pathName = openedPath;
-    if (fileExtension(openedPath) != "lwd")
+    if (fileExtension(openedPath) != "lwd") {
         doc.pathName += ".lwd";
-    else
-        doc.animation.savedAsDocument = 1;
+        setDocumentTitle(doc, untitled.next());
+        return;
+    }
+    doc.animation.savedAsDocument = 1;
+    setDocumentTitle(doc, std::filesystem::path(openedPath).filename().string());
 }
 
 bool applyCanvasSize(CLWDoc& doc, int width, int height)

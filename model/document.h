@@ -47,6 +47,17 @@ private:
 // Stores the title in the animation, then in the document.
 void setDocumentTitle(CLWDoc& doc, const std::string& title);
 
+// The running names of documents without a file of their own: new documents, and documents opened
+// from GIF or picture files (Save asks them for a name): "Безымянный-1", "Безымянный-2", … One
+// counter per application, so two windows never show the same name.
+class UntitledNames {
+public:
+    std::string next();
+
+private:
+    int count_ = 0;
+};
+
 // Profile defaults of a new document.
 inline constexpr int kDefaultNewWidth = 486;
 inline constexpr int kDefaultNewHeight = 60;
@@ -63,9 +74,10 @@ void prepareSaveModified(CLWDoc& doc);
 // been loaded from or saved to an .lwd file yet (the editor then asks for a name).
 std::optional<std::string> prepareDoSave(CLWDoc& doc);
 
-// After a successful open of `openedPath` (which becomes the path name): a non-.lwd file gets ".lwd" appended
-// to the path name, an .lwd file marks the animation as saved as a document.
-void afterOpenDocument(CLWDoc& doc, const std::string& openedPath);
+// After a successful open of `openedPath` (which becomes the path name): an .lwd file marks the
+// animation as saved as a document and names it by its file name; any other file gets ".lwd"
+// appended to the path name and the next untitled name.
+void afterOpenDocument(CLWDoc& doc, const std::string& openedPath, UntitledNames& untitled);
 
 // The canvas-size command's accepted range and its effect.
 inline constexpr int kMinCanvasDialogSide = 1;

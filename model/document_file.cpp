@@ -77,7 +77,6 @@ void CompletePendingImport(CLWDoc& doc, UiPort& ui)
     ImportPicture(doc, path, first, ui);
     doc.importPath.clear();
     doc.animation.FitCanvasToContent(&first);
-    setDocumentTitle(doc, "Untitled");
 }
 
 } // namespace lw

@@ -35,8 +35,8 @@ bool SaveDocument(CLWDoc& doc, const std::string& path, UiPort& ui, Settings& se
                   const LwdReadLimits& limits = {});
 
 // The first view's part of opening a picture as a document: imports importPath into the first
-// frame, clears it, fits the canvas to the first frame's content and names the document
-// "Untitled". Nothing when there is no pending import.
+// frame, clears it and fits the canvas to the first frame's content (the name comes from
+// afterOpenDocument). Nothing when there is no pending import.
 void CompletePendingImport(CLWDoc& doc, UiPort& ui);
 
 } // namespace lw

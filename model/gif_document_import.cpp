@@ -10,8 +10,6 @@
 namespace lw {
 namespace {
 
-constexpr const char* kUntitled = "Untitled";
-
 CFrame* nextDocumentFrame(CAnimation& animation, CFrame* current)
 {
     if (!current)
@@ -142,7 +140,6 @@ void OpenGifDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const std
     animation.savedAsDocument = 0;
     animation.loopCount = gif.loopCount;
     BuildFramesFromGif(doc, gif, ui);
-    setDocumentTitle(doc, kUntitled);
 }
 
 } // namespace lw

@@ -76,11 +76,6 @@ DocumentManager::DocumentManager(Settings& settings, const EffectCatalog& catalo
 
 DocumentManager::~DocumentManager() = default;
 
-std::string DocumentManager::nextUntitledName()
-{
-    return translated("Безымянный-") + std::to_string(++untitledCount_);
-}
-
 DocumentSession* DocumentManager::adopt(std::unique_ptr<DocumentSession> session)
 {
     session->goToFirstNormalFrame();
@@ -107,7 +102,7 @@ DocumentSession* DocumentManager::newDocument(const std::function<void(CLWDoc&)>
 {
     auto session = std::make_unique<DocumentSession>();
     applyNewDocumentDefaults(session->doc, settings_);
-    setDocumentTitle(session->doc, nextUntitledName());
+    setDocumentTitle(session->doc, untitled_.next());
     if (build)
         build(session->doc);
     return adopt(std::move(session));
@@ -131,13 +126,12 @@ DocumentSession* DocumentManager::openDocument(const std::string& path)
         if (!fs::is_regular_file(path, ec))
             throw FileError(path, translated("файл не найден или не является файлом"));
         LoadDocument(doc, path, catalog_, ui_);
-        afterOpenDocument(doc, path);
+        afterOpenDocument(doc, path, untitled_);
         const bool isDocument = lowerExtension(path) == "lwd";
         // Pictures and GIF files count as never saved: Save asks for a name.
         if (!isDocument)
             doc.pathName.clear();
         CompletePendingImport(doc, ui_);
-        setDocumentTitle(doc, isDocument ? fs::path(path).filename().string() : nextUntitledName());
         doc.animation.RenderAllFrames();
         EditScope(doc, nullptr, UndoStep::Keep).markSaved();
     } catch (const ArchiveError& e) {

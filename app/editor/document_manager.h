@@ -67,7 +67,6 @@ Q_SIGNALS:
 
 private:
     DocumentSession* adopt(std::unique_ptr<DocumentSession> session);
-    std::string nextUntitledName();
     void remember(const std::string& path);
     bool writeTo(DocumentSession& session, const std::string& path);
 
@@ -76,7 +75,7 @@ private:
     UiPort& ui_;
     EditorQuestions& questions_;
     RecentFiles recent_;
-    int untitledCount_ = 0;
+    UntitledNames untitled_;
     std::vector<std::unique_ptr<DocumentSession>> documents_;
 };
 

@@ -115,7 +115,7 @@ TEST(GifOpen, FullModeComposesEveryFrame)
     EXPECT_EQ(a.FrameAt(0)->delay, 30);
     EXPECT_EQ(second.delay, 50);
     EXPECT_EQ(second.backgroundFrame, nullptr);
-    EXPECT_EQ(doc.title, "Untitled");
+    EXPECT_EQ(doc.title, "") << "the opener names the document";
 }
 
 TEST(GifOpen, OptimisedModeStacksChangesOnThePreviousFrame)

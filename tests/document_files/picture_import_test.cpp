@@ -138,7 +138,7 @@ TEST(ImportPicture, PendingImportOfAPictureOpenedAsDocument)
     EXPECT_TRUE(doc.importPath.empty());
     EXPECT_EQ(doc.animation.width(), 3);
     EXPECT_EQ(doc.animation.height(), 2);
-    EXPECT_EQ(doc.title, "Untitled");
+    EXPECT_EQ(doc.title, "") << "the opener names the document";
 }
 
 TEST(ExportPicture, BmpOfTheRenderedFrameExactly)

@@ -82,16 +82,29 @@ TEST(DocumentTest, SavePathRules)
     EXPECT_EQ(prepareDoSave(doc), std::optional<std::string>("/tmp/x/anim.LwD"));
 }
 
-TEST(DocumentTest, OpenRuleAppendsLwdOrMarksSaved)
+TEST(DocumentTest, OpenRuleAppendsLwdOrMarksSavedAndNamesTheDocument)
 {
-    CLWDoc gif;
-    afterOpenDocument(gif, "/data/banner.gif");
-    EXPECT_EQ(gif.pathName, "/data/banner.gif.lwd");
-    EXPECT_EQ(gif.animation.savedAsDocument, 0);
-    CLWDoc lwd;
-    afterOpenDocument(lwd, "/data/banner.LWD");
-    EXPECT_EQ(lwd.pathName, "/data/banner.LWD");
-    EXPECT_EQ(lwd.animation.savedAsDocument, 1);
+    struct Case {
+        const char* path;
+        const char* pathName;
+        int saved;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"/data/banner.gif", "/data/banner.gif.lwd", 0, "Безымянный-1"},
+        {"/data/banner.LWD", "/data/banner.LWD", 1, "banner.LWD"},
+        {"/data/photo.jpg", "/data/photo.jpg.lwd", 0, "Безымянный-2"},
+    };
+    UntitledNames untitled;
+    for (const Case& c : cases) {
+        CLWDoc doc;
+        afterOpenDocument(doc, c.path, untitled);
+        EXPECT_EQ(doc.pathName, c.pathName) << c.path;
+        EXPECT_EQ(doc.animation.savedAsDocument, c.saved) << c.path;
+        EXPECT_EQ(doc.title, c.title) << c.path;
+        EXPECT_EQ(doc.animation.title, c.title) << c.path;
+    }
+    EXPECT_EQ(untitled.next(), "Безымянный-3") << "new documents continue the same count";
 }
 
 TEST(DocumentTest, CanvasSizeCommandAndPresets)

@@ -36,8 +36,8 @@ std::unique_ptr<LoadedDocument> loadInput(const Options& options, ConsoleUiPort&
     progress(options, "reading " + options.input);
     try {
         lw::LoadDocument(loaded->doc, options.input, loaded->context.extensions, loaded->context.ui);
-        lw::afterOpenDocument(loaded->doc, options.input);
-        lw::setDocumentTitle(loaded->doc, std::filesystem::path(options.input).filename().string());
+        lw::UntitledNames untitled;
+        lw::afterOpenDocument(loaded->doc, options.input, untitled);
         lw::CompletePendingImport(loaded->doc, ui);
         // A document comes back from its reader rendered; GIFs and pictures are rendered here.
         if (lw::fileExtension(options.input) != "lwd")
