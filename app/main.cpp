@@ -7,6 +7,7 @@
 #include "app/widgets/qt_translations.h"
 #include "app/widgets/screenshot.h"
 
+#include "platform/application_names.h"
 #include "platform/settings.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setOrganizationName(lw::Settings::kOrganization);
-    QApplication::setApplicationName(lw::Settings::kApplication);
+    QApplication::setApplicationName(lw::kApplicationTitle);
     QApplication::setApplicationVersion(LW_VERSION_TEXT);
     QApplication::setWindowIcon(lw::programIcon());
     lw::installQtTranslations(app);

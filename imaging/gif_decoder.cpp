@@ -4,6 +4,7 @@
 #include "imaging/gif_animation.h"
 #include "imaging/gif_screen.h"
 #include "imaging/lzw_codec.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 
@@ -16,7 +17,6 @@ namespace lw {
 
 namespace {
 
-constexpr const char* kAppTitle = "Quarvex Loopwright GIF Animator";
 constexpr const char* kOverBudgetText = "The GIF file holds more image data than can be opened.";
 
 // A cursor over the file's bytes; every read reports whether the bytes were there.
@@ -78,7 +78,7 @@ enum class ImageResult { Complete, Truncated, TooLarge, OverBudget };
 
 void tell(UiPort& ui, const std::string& text)
 {
-    ui.messageBox(Message{text, kAppTitle, MsgIcon::Warning, MsgButtons::Ok});
+    ui.messageBox(Message{text, kApplicationTitle, MsgIcon::Warning, MsgButtons::Ok});
 }
 
 } // namespace

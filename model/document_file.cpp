@@ -4,6 +4,7 @@
 #include "model/gif_document_import.h"
 #include "model/lwd/lwd_writer.h"
 #include "model/picture_import.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
 #include "platform/settings.h"
@@ -49,13 +50,12 @@ bool SaveDocument(CLWDoc& doc, const std::string& path, UiPort& ui, Settings& se
         // Writing nothing and reporting success would lose the user's work.
         char text[1024];
         std::snprintf(text, sizeof text, kNotADocumentName, path.c_str());
-        ui.messageBox(Message{text, "Loopwright GIF Animator", MsgIcon::Warning, MsgButtons::Ok});
+        ui.messageBox(Message{text, kProductName, MsgIcon::Warning, MsgButtons::Ok});
         return false;
     }
     // What the reader would refuse is not written: the file would not open again.
     if (DocumentPixels(doc.animation) > limits.maxPixels) {
-        ui.messageBox(
-            Message{kDocumentTooLarge, "Loopwright GIF Animator", MsgIcon::Warning, MsgButtons::Ok});
+        ui.messageBox(Message{kDocumentTooLarge, kProductName, MsgIcon::Warning, MsgButtons::Ok});
         return false;
     }
     const auto bytes = WriteLwdDocument(doc);

@@ -1,6 +1,7 @@
 #include "model/text_rendering.h"
 
 #include "model/document_limits.h"
+#include "platform/application_names.h"
 #include "platform/gdi_font.h"
 #include "platform/gdi_surface.h"
 
@@ -12,8 +13,6 @@
 namespace lw {
 namespace {
 
-constexpr const char* kCaption = "Loopwright GIF Animator";
-
 int ceilDiv4(int v)
 {
     return v >= 0 ? (v + 3) / 4 : -((-v) / 4);
@@ -23,12 +22,12 @@ Message bitmapError(int w, int h)
 {
     char text[128];
     std::snprintf(text, sizeof text, "Не удалось записать bitmap (%d x %d пикс.) .", w, h);
-    return {text, kCaption, MsgIcon::Error, MsgButtons::Ok};
+    return {text, kProductName, MsgIcon::Error, MsgButtons::Ok};
 }
 
 Message deviceError()
 {
-    return {"Can't create device context.", kCaption, MsgIcon::Error, MsgButtons::Ok};
+    return {"Can't create device context.", kProductName, MsgIcon::Error, MsgButtons::Ok};
 }
 
 // The font at k times the label's height, its average width scaled by widthScale.

@@ -1,5 +1,7 @@
 #include "platform/settings.h"
 
+#include "platform/application_names.h"
+
 #include <QSettings>
 #include <QString>
 #include <memory>
@@ -18,7 +20,7 @@ std::unique_ptr<QSettings> open()
 {
     if (privateFile())
         return std::make_unique<QSettings>(*privateFile(), QSettings::IniFormat);
-    return std::make_unique<QSettings>(Settings::kOrganization, Settings::kApplication);
+    return std::make_unique<QSettings>(Settings::kOrganization, kApplicationTitle);
 }
 
 QString key(const std::string& section, const std::string& name)
@@ -33,7 +35,8 @@ void Settings::usePrivateLocation(const std::string& folder)
     privateFile() = QString::fromStdString(folder) + "/settings.ini";
 }
 
-std::int32_t Settings::readInt(const std::string& section, const std::string& name, std::int32_t fallback) const
+std::int32_t Settings::readInt(const std::string& section, const std::string& name,
+                               std::int32_t fallback) const
 {
     bool ok = false;
     const auto value = open()->value(key(section, name));

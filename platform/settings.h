@@ -9,7 +9,6 @@ namespace lw {
 class Settings {
 public:
     static constexpr const char* kOrganization = "Quarvex";
-    static constexpr const char* kApplication = "Quarvex Loopwright GIF Animator";
 
     // Redirects every later Settings to an INI file in the given folder (never the user's store).
     static void usePrivateLocation(const std::string& folder);

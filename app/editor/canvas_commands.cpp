@@ -3,6 +3,7 @@
 #include "app/editor/document_room.h"
 #include "app/editor/document_session.h"
 #include "model/edit_scope.h"
+#include "platform/application_names.h"
 #include "platform/ui_port.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,8 @@ void resizeAnimation(EditingContext& context)
 {
     CAnimation& animation = context.session.doc.animation;
     const Message warning{
-        QCoreApplication::translate("CanvasCommands", kResizeAnimationWarning).toStdString(),
-        "Loopwright GIF Animator", MsgIcon::Warning, MsgButtons::OkCancel};
+        QCoreApplication::translate("CanvasCommands", kResizeAnimationWarning).toStdString(), kProductName,
+        MsgIcon::Warning, MsgButtons::OkCancel};
     if (context.ui.messageBox(warning) != MsgResult::Ok)
         return;
     const auto size = context.questions.askCanvasSettings({animation.width(), animation.height()});

@@ -4,6 +4,7 @@
 
 #include "model/document_file.h"
 #include "model/edit_scope.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/settings.h"
 #include "platform/ui_port.h"
@@ -17,8 +18,6 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kAppTitle = "Quarvex Loopwright GIF Animator";
 
 std::string lowerExtension(const std::string& path)
 {
@@ -142,8 +141,8 @@ DocumentSession* DocumentManager::openDocument(const std::string& path)
         reason = e.what();
     }
     if (!reason.empty()) {
-        ui_.messageBox(
-            Message{format(openFailedText(), path, reason), kAppTitle, MsgIcon::Error, MsgButtons::Ok});
+        ui_.messageBox(Message{format(openFailedText(), path, reason), kApplicationTitle, MsgIcon::Error,
+                               MsgButtons::Ok});
         return nullptr;
     }
     remember(path);
@@ -191,8 +190,8 @@ bool DocumentManager::writeTo(DocumentSession& session, const std::string& path)
         reason = e.what();
     }
     if (!reason.empty()) {
-        ui_.messageBox(
-            Message{format(saveFailedText(), path, reason), kAppTitle, MsgIcon::Error, MsgButtons::Ok});
+        ui_.messageBox(Message{format(saveFailedText(), path, reason), kApplicationTitle, MsgIcon::Error,
+                               MsgButtons::Ok});
         return false;
     }
     settings_.sync();
@@ -248,7 +247,7 @@ bool DocumentManager::close(DocumentSession& session)
 {
     if (session.doc.modified()) {
         const MsgResult answer =
-            ui_.messageBox(Message{format(saveChangesText(), session.displayName()), kAppTitle,
+            ui_.messageBox(Message{format(saveChangesText(), session.displayName()), kApplicationTitle,
                                    MsgIcon::Warning, MsgButtons::YesNoCancel});
         if (answer == MsgResult::Cancel)
             return false;

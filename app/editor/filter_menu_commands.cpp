@@ -5,6 +5,7 @@
 #include "imaging/pl_text_exception.h"
 #include "imaging/raster.h"
 #include "model/edit_scope.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 
@@ -14,8 +15,6 @@
 
 namespace lw {
 namespace {
-
-constexpr const char* kAppTitle = "Quarvex Loopwright GIF Animator";
 
 constexpr std::array<std::pair<int, FilterCommand>, 26> kFilterIds{{
     {cmd::FilterBrightnessContrast, FilterCommand::BrightnessContrast},
@@ -117,7 +116,7 @@ bool runFilterMenuCommand(int id, DocumentSession& session, UiPort& ui, const CR
     }
     session.view.colorizeColour = env.colorizeColour;
     if (!failure.empty())
-        ui.messageBox(Message{failure, kAppTitle, MsgIcon::Error, MsgButtons::Ok});
+        ui.messageBox(Message{failure, kApplicationTitle, MsgIcon::Error, MsgButtons::Ok});
     return changed;
 }
 

@@ -3,6 +3,7 @@
 #include "app/editor/editor_questions.h"
 #include "model/frame_list.h"
 #include "model/picture_export.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 
@@ -59,7 +60,7 @@ FrameExportOutcome exportFrame(CLWDoc& doc, CFrame& frame, UiPort& ui, EditorQue
         ui.messageBox(Message{translated("Не удаётся записать файл %1.\n%2")
                                   .arg(QString::fromStdString(path), QString::fromUtf8(e.what()))
                                   .toStdString(),
-                              "Quarvex Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+                              kApplicationTitle, MsgIcon::Error, MsgButtons::Ok});
         return FrameExportOutcome::Failed;
     }
 }

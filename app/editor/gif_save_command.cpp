@@ -6,6 +6,7 @@
 #include "model/frame_list.h"
 #include "output/gif_export.h"
 #include "output/html_page.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 
@@ -15,13 +16,12 @@
 namespace lw {
 namespace {
 
-constexpr const char* kAppTitle = "Quarvex Loopwright GIF Animator";
 
 void reportFailure(UiPort& ui, const std::string& path, const std::string& reason)
 {
     const QString text = QCoreApplication::translate("GifSave", gifWriteFailedText())
                              .arg(QString::fromStdString(path), QString::fromStdString(reason));
-    ui.messageBox(Message{text.toStdString(), kAppTitle, MsgIcon::Error, MsgButtons::Ok});
+    ui.messageBox(Message{text.toStdString(), kApplicationTitle, MsgIcon::Error, MsgButtons::Ok});
 }
 
 } // namespace

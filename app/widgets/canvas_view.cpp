@@ -6,6 +6,7 @@
 #include "model/frame_list.h"
 #include "model/picture_import.h"
 #include "model/view_state.h"
+#include "platform/application_names.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

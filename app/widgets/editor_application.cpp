@@ -22,6 +22,7 @@
 #include "app/widgets/splash.h"
 #include "app/widgets/view_commands.h"
 
+#include "platform/application_names.h"
 #include "platform/desktop_integration.h"
 #include "platform/errors.h"
 
@@ -66,7 +67,7 @@ std::optional<int> EditorApplication::start(const EditorCommandLine& line, Start
             Message{"Loopwright GIF Animator requires at least 16-bit color display mode (65536 colors) "
                     "to operate properly. To increase number of colors in your system go to 'Control "
                     "Panel', open 'Display' panel and adjust 'Color Palette' size in 'Settings' tab.",
-                    "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+                    kProductName, MsgIcon::Error, MsgButtons::Ok});
         return 1;
     }
     // The working folder of the last run.

@@ -6,6 +6,7 @@
 #include "app/widgets/main_window.h"
 #include "app/widgets/shape_style_dialogs.h"
 #include "app/widgets/text_dialog.h"
+#include "platform/application_names.h"
 
 #include <QAction>
 #include <QMenu>

@@ -2,6 +2,7 @@
 // The core's prompts as Qt dialogs: message boxes with the message's icon and buttons (the
 // application title as caption when the message names none), and each typed question its dialog.
 #include "app/widgets/gif_save_dialog.h"
+#include "platform/application_names.h"
 #include "platform/ui_port.h"
 
 #include <functional>
@@ -40,8 +41,5 @@ private:
     std::function<void()> beforeModal_;
     std::function<GifSaveTools()> gifSaveTools_;
 };
-
-// The caption boxes take when the message names none.
-inline constexpr const char* kApplicationTitle = "Quarvex Loopwright GIF Animator";
 
 } // namespace lw

@@ -33,7 +33,6 @@ inline std::optional<int> LwdVersionOfMagic(std::string_view magic)
     return std::nullopt;
 }
 
-inline constexpr const char* kProgramCaption = "Loopwright GIF Animator";
 inline constexpr const char* kNewerVersionText =
     "Этот файл создан более новой версией программы Loopwright GIF Animator. Посетите сайт "
     "www.quarvex.com и обновите программу, чтобы открыть его.";

@@ -4,6 +4,7 @@
 #include "model/lwd/lwd_format.h"
 #include "model/lwd/object_records.h"
 #include "model/object_factory.h"
+#include "platform/application_names.h"
 #include "platform/archive.h"
 #include "platform/errors.h"
 
@@ -93,7 +94,7 @@ void reportDropped(UiPort& ui, const std::vector<std::string>& dropped)
         text += dropped[i] + "\n";
     if (dropped.size() > kListed)
         text += "… and " + std::to_string(dropped.size() - kListed) + " more\n";
-    ui.messageBox(Message{text, kProgramCaption, MsgIcon::Warning, MsgButtons::Ok});
+    ui.messageBox(Message{text, kProductName, MsgIcon::Warning, MsgButtons::Ok});
 }
 
 // Clones name their source by its (frame, layer) position as written. Layers above a dropped one
@@ -147,7 +148,7 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
     const auto version = LwdVersionOfMagic(magic);
     if (!version) {
         if (magic.starts_with(kLwdMagicPrefix))
-            ui.messageBox(Message{kNewerVersionText, kProgramCaption, MsgIcon::Information, MsgButtons::Ok});
+            ui.messageBox(Message{kNewerVersionText, kProductName, MsgIcon::Information, MsgButtons::Ok});
         badFormat("Not a Loopwright document");
     }
 
