@@ -1,5 +1,7 @@
 #include "app/editor/document_session.h"
 
+#include "model/edit_scope.h"
+
 namespace lw {
 
 DocumentSession::DocumentSession() : current_(doc.animation.firstFrame.get()) {}
@@ -8,6 +10,9 @@ bool DocumentSession::goToFrame(CFrame* frame)
 {
     if (!frame || doc.animation.IndexOfFrame(frame) < 0)
         return false;
+    EditScope edit(doc, frame, UndoStep::Keep);
+    if (frame != current_)
+        edit.announce(DocumentChange::CurrentFrameChanged);
     current_ = frame;
     current_->Commit();
     return true;
@@ -21,7 +26,7 @@ void DocumentSession::goToFirstNormalFrame()
             frame = f;
             break;
         }
-    current_ = frame;
+    goToFrame(frame);
 }
 
 } // namespace lw

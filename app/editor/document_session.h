@@ -15,8 +15,9 @@ public:
     ViewSettings view;
 
     CFrame& currentFrame() const { return *current_; }
-    // Makes a frame of this document current, committing its pending edit; false when the frame
-    // is not in the document.
+    // Makes a frame of this document current, committing its pending edit, and tells the
+    // document's observers when the current frame changed; false when the frame is not in the
+    // document.
     bool goToFrame(CFrame* frame);
     // The first frame that is not a master frame (the first frame when all are).
     void goToFirstNormalFrame();

@@ -35,9 +35,28 @@ bool haveRoomForFrames(EditingContext& context, int count)
 
 void showFrame(EditingContext& context, CFrame* frame)
 {
-    if (!context.session.goToFrame(frame))
-        return;
-    EditScope(docOf(context), frame, UndoStep::Keep).announce(DocumentChange::CurrentFrameChanged);
+    context.session.goToFrame(frame);
+}
+
+void showFirstFrame(EditingContext& context)
+{
+    showFrame(context, docOf(context).animation.firstFrame.get());
+}
+
+void showPreviousFrame(EditingContext& context)
+{
+    CAnimation& animation = docOf(context).animation;
+    showFrame(context, animation.FrameAt(animation.IndexOfFrame(&context.session.currentFrame()) - 1));
+}
+
+void showNextFrame(EditingContext& context)
+{
+    showFrame(context, context.session.currentFrame().next.get());
+}
+
+void showLastFrame(EditingContext& context)
+{
+    showFrame(context, docOf(context).animation.LastFrame());
 }
 
 void insertFrame(EditingContext& context, bool after)

@@ -9,6 +9,11 @@ class CFrame;
 
 // Makes the frame current (committing its pending edit) and tells the views.
 void showFrame(EditingContext& context, CFrame* frame);
+// Home, PgUp, PgDn and End: nothing when there is no such frame.
+void showFirstFrame(EditingContext& context);
+void showPreviousFrame(EditingContext& context);
+void showNextFrame(EditingContext& context);
+void showLastFrame(EditingContext& context);
 
 void insertFrame(EditingContext& context, bool after);
 void appendFrame(EditingContext& context);

@@ -1,8 +1,8 @@
 #pragma once
 // A list model of rows taken from a document session, kept current by listening to the session's
 // document, so every window of the document shows the same rows. Rows that change are reported one
-// by one; a change in their number resets the list. refresh() catches up after changes no one
-// announced (going to another frame).
+// by one; a change in their number resets the list. Every notice taken in is passed on as
+// documentNoticed(), for the fields a bar shows beside its list.
 #include "app/editor/document_session.h"
 #include "model/document_observer.h"
 
@@ -11,9 +11,20 @@
 
 namespace lw {
 
-template <class Row> class SessionListModel : public QAbstractListModel, private DocumentObserver {
+// The signal of SessionListModel (a class template cannot declare signals).
+class SessionListNotices : public QAbstractListModel {
+    Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
+
+Q_SIGNALS:
+    // After the rows took in a notice of the document.
+    void documentNoticed();
+};
+
+template <class Row> class SessionListModel : public SessionListNotices, private DocumentObserver {
+public:
+    using SessionListNotices::SessionListNotices;
     ~SessionListModel() override
     {
         if (session_)
@@ -71,7 +82,11 @@ protected:
     }
 
 private:
-    void documentChanged(const CLWDoc&, const DocumentEvent&) override { refresh(); }
+    void documentChanged(const CLWDoc&, const DocumentEvent&) override
+    {
+        refresh();
+        Q_EMIT documentNoticed();
+    }
 
     DocumentSession* session_ = nullptr;
     std::vector<Row> rows_;

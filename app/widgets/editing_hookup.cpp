@@ -39,15 +39,6 @@ EditingHookup::EditingHookup(MainWindow& window, CommandActions& actions, Docume
         if (frameList_->model()->session() == session)
             follow(nullptr);
     });
-    // Commands that move between frames announce nothing; the bars look again after each one.
-    connect(&actions, &CommandActions::commandDone, this, [this] {
-        frameList_->setSession(frameList_->model()->session());
-        background_->refresh();
-    });
-    connect(frameList_, &FrameListBar::frameShown, &window, [&window] {
-        if (DocumentSession* session = window.activeDocument())
-            window.documentChanged(session);
-    });
 }
 
 EditingHookup::~EditingHookup() = default;

@@ -275,20 +275,6 @@ void EditorApplication::registerHandlers()
     installViewCommands(a, w, [this](std::int32_t id) { return context_->extensions.effectName(id); });
     for (int index = 0; index < 6; ++index)
         a.setHandler(cmd::Brushes[index], [&w, index] { w.setBrushIndex(index); });
-
-    // Moving between frames.
-    auto goTo = [this, &w](CFrame* (*pick)(DocumentSession&)) {
-        return [this, &w, pick] {
-            if (DocumentSession* s = active(); s && s->goToFrame(pick(*s)))
-                w.documentChanged(s);
-        };
-    };
-    a.setHandler(cmd::FirstFrame, goTo([](DocumentSession& s) { return s.doc.animation.firstFrame.get(); }));
-    a.setHandler(cmd::PreviousFrame, goTo([](DocumentSession& s) {
-                     return s.doc.animation.FrameAt(s.doc.animation.IndexOfFrame(&s.currentFrame()) - 1);
-                 }));
-    a.setHandler(cmd::NextFrame, goTo([](DocumentSession& s) { return s.currentFrame().next.get(); }));
-    a.setHandler(cmd::LastFrame, goTo([](DocumentSession& s) { return s.doc.animation.LastFrame(); }));
 }
 
 void EditorApplication::runWelcome()

@@ -110,6 +110,7 @@ FrameListBar::FrameListBar(EditingCommands& commands, CommandActions& actions, Q
     connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) { choose(index.row()); });
     connect(model_, &QAbstractItemModel::modelReset, this, &FrameListBar::refresh);
     connect(model_, &QAbstractItemModel::dataChanged, this, &FrameListBar::refresh);
+    connect(model_, &FrameListModel::documentNoticed, this, &FrameListBar::refresh);
     refresh();
 }
 
@@ -154,9 +155,7 @@ void FrameListBar::choose(int row)
     applyDelay();
     showFrame(*context, context->session.doc.animation.FrameAt(row));
     choosing_ = false;
-    model_->refresh();
     refresh();
-    Q_EMIT frameShown();
 }
 
 FrameBackgroundBar::FrameBackgroundBar(EditingCommands& commands, CommandActions& actions, QWidget* parent)
@@ -188,6 +187,7 @@ FrameBackgroundBar::FrameBackgroundBar(EditingCommands& commands, CommandActions
     connect(thickness_, &QComboBox::activated, this, &FrameBackgroundBar::chooseThickness);
     connect(model_, &QAbstractItemModel::modelReset, this, &FrameBackgroundBar::refresh);
     connect(model_, &QAbstractItemModel::dataChanged, this, &FrameBackgroundBar::refresh);
+    connect(model_, &BackgroundListModel::documentNoticed, this, &FrameBackgroundBar::refresh);
     refresh();
 }
 

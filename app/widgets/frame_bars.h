@@ -20,14 +20,11 @@ class FrameListBar : public QWidget {
 public:
     FrameListBar(EditingCommands& commands, CommandActions& actions, QWidget* parent = nullptr);
     void setSession(DocumentSession* session);
-    // Brings the list and the delay field up to date (after commands, at idle time).
+    // Brings the list and the delay field up to date (on every notice of the document).
     void refresh();
     FrameListModel* model() const { return model_; }
     QListView* list() const { return list_; }
     QComboBox* delayField() const { return delay_; }
-
-Q_SIGNALS:
-    void frameShown();
 
 private:
     void applyDelay();

@@ -82,6 +82,38 @@ TEST_F(EditingCommandsTest, DeleteFrameRulesAndItsQuestion)
     EXPECT_TRUE(session.doc.modified());
 }
 
+TEST_F(EditingCommandsTest, FrameMovesNotifyOnceWhenTheCurrentFrameChanges)
+{
+    struct Log : DocumentObserver {
+        std::vector<DocumentEvent> events;
+        void documentChanged(const CLWDoc&, const DocumentEvent& e) override { events.push_back(e); }
+    } log;
+    animation().AppendFrame();
+    animation().AppendFrame();
+    session.doc.addObserver(log);
+    struct Case {
+        int id;
+        int frame; // the current frame's index after the command
+    };
+    const Case cases[] = {{cmd::LastFrame, 2},     {cmd::LastFrame, 2},  {cmd::NextFrame, 2},
+                          {cmd::PreviousFrame, 1}, {cmd::FirstFrame, 0}, {cmd::FirstFrame, 0},
+                          {cmd::PreviousFrame, 0}, {cmd::NextFrame, 1}};
+    int previous = 0;
+    for (const Case& c : cases) {
+        log.events.clear();
+        commands.run(c.id);
+        EXPECT_EQ(animation().IndexOfFrame(&current()), c.frame) << c.id;
+        const bool moved = c.frame != previous;
+        ASSERT_EQ(log.events.size(), moved ? 1u : 0u) << c.id << " from frame " << previous;
+        if (moved) {
+            EXPECT_EQ(log.events[0].changes, DocumentChanges(DocumentChange::CurrentFrameChanged));
+        }
+        previous = c.frame;
+    }
+    session.doc.removeObserver(log);
+    EXPECT_FALSE(session.doc.modified()) << "moving between frames is no change to save";
+}
+
 TEST_F(EditingCommandsTest, DeletingAnEmptyFrameAsksNothing)
 {
     CFrame* second = animation().AppendFrame();
