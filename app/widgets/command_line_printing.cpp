@@ -66,9 +66,9 @@ int printFromCommandLine(const EditorCommandLine& line)
         if (!std::filesystem::is_regular_file(path, ec))
             throw FileError(path, "no such file");
         LoadDocument(doc, path, EveryEffect{}, ui);
-        afterOpenDocument(doc, path);
+        UntitledNames untitled;
+        afterOpenDocument(doc, path, untitled);
         CompletePendingImport(doc, ui);
-        setDocumentTitle(doc, std::filesystem::path(path).filename().string());
         doc.animation.RenderAllFrames();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lw: %s was not printed: %s\n", path.c_str(), e.what());
