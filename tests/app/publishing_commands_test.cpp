@@ -59,7 +59,7 @@ TEST(PublishingCommands, WizardBuildsItsDocumentAndPreviewOpens)
     ASSERT_EQ(e.app->documents().documents().size(), 1u);
     const CLWDoc& doc = e.app->documents().documents()[0]->doc;
     EXPECT_EQ(doc.animation.TotalFrames(), 4);
-    EXPECT_EQ(doc.animation.FrameCount(0), 3);
+    EXPECT_EQ(doc.animation.FrameCount(FrameKind::Normal), 3);
     EXPECT_EQ(doc.animation.width(), 468);
 
     bool previewed = false;

@@ -46,7 +46,7 @@ TEST(AnimationBuildersTest, BlankFramesWithAndWithoutMaster)
         ASSERT_TRUE(BuildBlankAnimation(doc, {120, 90, 3, 0x0000FF00, master, 250}));
         const auto all = frames(doc);
         ASSERT_EQ(all.size(), master ? 4u : 3u);
-        EXPECT_EQ(doc.animation.FrameCount(0), 3);
+        EXPECT_EQ(doc.animation.FrameCount(FrameKind::Normal), 3);
         EXPECT_EQ(doc.animation.width(), 120);
         EXPECT_EQ(doc.animation.height(), 90);
         for (std::size_t i = 0; i < all.size(); ++i) {
