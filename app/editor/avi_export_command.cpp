@@ -2,6 +2,7 @@
 
 #include "app/editor/preview_command.h"
 #include "app/editor/wait_cursor.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 
@@ -14,7 +15,7 @@ void reportFailure(UiPort& ui, const std::string& path, const std::string& reaso
 {
     const QString text = QCoreApplication::translate("AviExport", aviWriteFailedText())
                              .arg(QString::fromStdString(path), QString::fromStdString(reason));
-    ui.messageBox(Message{text.toStdString(), "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+    ui.messageBox(Message{text.toStdString(), kProductName, MsgIcon::Error, MsgButtons::Ok});
 }
 
 } // namespace

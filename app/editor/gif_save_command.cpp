@@ -16,7 +16,6 @@
 namespace lw {
 namespace {
 
-
 void reportFailure(UiPort& ui, const std::string& path, const std::string& reason)
 {
     const QString text = QCoreApplication::translate("GifSave", gifWriteFailedText())

@@ -1,5 +1,6 @@
 #include "app/editor/preview_player.h"
 
+#include "platform/application_names.h"
 #include "platform/ui_port.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ PreviewClick PreviewPlayer::click(QPoint point, QSize view, const UrlOpener& ope
     }
     if (sequence_.linkText.empty()) {
         ui.messageBox(Message{QCoreApplication::translate("Preview", noLinkText()).toStdString(),
-                              "Loopwright GIF Animator", MsgIcon::None, MsgButtons::Ok});
+                              kProductName, MsgIcon::None, MsgButtons::Ok});
         return PreviewClick::NoLink;
     }
     if (open)

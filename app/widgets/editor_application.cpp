@@ -176,7 +176,7 @@ GifSaveTools EditorApplication::gifSaveTools()
             }
             return report;
         } catch (const MemoryError& e) {
-            ui_->messageBox(Message{e.what(), "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+            ui_->messageBox(Message{e.what(), kProductName, MsgIcon::Error, MsgButtons::Ok});
             return QString();
         }
     };
@@ -190,7 +190,7 @@ GifSaveTools EditorApplication::gifSaveTools()
             return PreviewDialog::pickColour(window_.get(), std::move(playback->sequence),
                                              std::move(playback->images), *ui_);
         } catch (const MemoryError& e) {
-            ui_->messageBox(Message{e.what(), "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+            ui_->messageBox(Message{e.what(), kProductName, MsgIcon::Error, MsgButtons::Ok});
             return std::nullopt;
         }
     };

@@ -10,6 +10,7 @@
 #include "app/widgets/main_window.h"
 #include "app/widgets/optimisation_wizard.h"
 #include "app/widgets/preview_dialog.h"
+#include "platform/application_names.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 
@@ -33,7 +34,7 @@ void preview(MainWindow& window, const ExtensionHost& host, UiPort& ui, PreviewR
     try {
         sequence = buildPreviewSequence(session->doc, host, range, session->currentFrame());
     } catch (const MemoryError& e) {
-        ui.messageBox(Message{e.what(), "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+        ui.messageBox(Message{e.what(), kProductName, MsgIcon::Error, MsgButtons::Ok});
         return;
     }
     if (sequence.empty())
@@ -44,7 +45,7 @@ void preview(MainWindow& window, const ExtensionHost& host, UiPort& ui, PreviewR
 
 void reportError(UiPort& ui, const std::string& text)
 {
-    ui.messageBox(Message{text, "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+    ui.messageBox(Message{text, kProductName, MsgIcon::Error, MsgButtons::Ok});
 }
 
 void optimisationWizard(MainWindow& window, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)

@@ -5,6 +5,7 @@
 #include "app/editor/document_session.h"
 #include "app/widgets/contact_sheet_printer.h"
 #include "app/widgets/main_window.h"
+#include "platform/application_names.h"
 #include "platform/ui_port.h"
 
 #include <QApplication>
@@ -45,7 +46,7 @@ void print(QPrinter& printer, const CLWDoc& doc, UiPort& ui)
     if (!printed)
         ui.messageBox(Message{
             QApplication::translate("Printing", "Печать не удалась: принтер недоступен.").toStdString(),
-            "Loopwright GIF Animator", MsgIcon::Error, MsgButtons::Ok});
+            kProductName, MsgIcon::Error, MsgButtons::Ok});
 }
 
 } // namespace
