@@ -107,8 +107,13 @@ DocumentSession* DocumentManager::newDocument(const std::function<void(CLWDoc&)>
     return adopt(std::move(session));
 }
 
-DocumentSession* DocumentManager::openDocument(const std::string& path)
+DocumentSession* DocumentManager::openDocument(const std::string& given)
 {
+    // A path named relative to the working folder (a command line) is kept whole, so that the
+    // recent files, the GIF name and later saves do not depend on where the editor was started.
+    std::error_code absoluteError;
+    const fs::path absolute = fs::absolute(given, absoluteError);
+    const std::string path = absoluteError ? given : absolute.lexically_normal().string();
     const std::string wanted = sameFile(path);
     for (const auto& open : documents_)
         if (!open->doc.pathName.empty() && sameFile(open->doc.pathName) == wanted) {

@@ -104,6 +104,16 @@ TEST(DocumentManager, RecentListAfterOpenAThenSaveB)
                                            e.path("c.lwd")};
     EXPECT_EQ(e.manager->recentFiles().paths(), four);
     EXPECT_FALSE(e.settings.contains("Recent File List", "File5"));
+
+    // A path relative to the working folder (a command line) is remembered whole.
+    ASSERT_TRUE(e.manager->closeAll());
+    const fs::path started = fs::current_path();
+    fs::current_path(e.folder.path().toStdString());
+    DocumentSession* relative = e.manager->openDocument("./c.lwd");
+    fs::current_path(started);
+    ASSERT_NE(relative, nullptr);
+    EXPECT_EQ(relative->doc.pathName, e.path("c.lwd"));
+    EXPECT_EQ(e.manager->recentFiles().paths().front(), e.path("c.lwd"));
 }
 
 TEST(DocumentManager, PathNameIsKeptOnlyForDocuments)
