@@ -2,7 +2,8 @@
 // here rather than stored. Loading it is compared with reading the file's bytes; lwtool render of
 // it with ImageMagick's convert -layers Optimize on the same frames as PNG, and lwtool render
 // --no-optimise with lwtool render. Counters: peak resident memory of the lwtool process against
-// the document's pixel bytes, and the output size.
+// the document's pixel bytes, the same without the program's fixed amount (the peak of rendering
+// a one-frame document of the same canvas), and the output size.
 #include "bench/ratio_main.h"
 
 #include "model/bitmap_from_picture.h"
@@ -66,6 +67,7 @@ lw::CRaster frameImage(int index, std::mt19937& rng)
 
 struct Case {
     std::string document;
+    std::string oneFrame; // the first frame alone
     std::vector<std::string> pngs;
 };
 
@@ -76,6 +78,7 @@ const Case& bitmapDocument()
         lw::CLWDoc doc;
         doc.animation.SetSize(kWidth, kHeight);
         std::mt19937 rng(7);
+        out.oneFrame = workDir().filePath("one_frame.lwd").toStdString();
         lw::CFrame* frame = doc.animation.firstFrame.get();
         for (int i = 0; i < kFrames; ++i) {
             if (i > 0)
@@ -89,6 +92,8 @@ const Case& bitmapDocument()
             lw::CLayerObject* object =
                 frame->AppendObject(lw::BitmapObjectFromRaster(std::move(image), false));
             frame->MoveObjectTo(object, doc.animation.canvasRect.left, doc.animation.canvasRect.top);
+            if (i == 0)
+                lw::writeFileAtomically(out.oneFrame, lw::WriteLwdDocument(doc));
         }
         out.document = workDir().filePath("bitmaps.lwd").toStdString();
         lw::writeFileAtomically(out.document, lw::WriteLwdDocument(doc));
@@ -159,8 +164,12 @@ void render(benchmark::State& state, const std::vector<std::string>& extra)
         if (peak < 0)
             state.SkipWithError("lwtool render failed");
     }
+    std::vector<std::string> fixedArgs = args;
+    fixedArgs[1] = c.oneFrame;
+    const double fixed = runMeasured(buildDir() + "/lwtool", fixedArgs);
     state.counters["peak_MiB"] = peak / (1024.0 * 1024.0);
     state.counters["peak_per_pixel_byte"] = peak / kPixelBytes;
+    state.counters["beyond_fixed_per_pixel_byte"] = (peak - fixed) / kPixelBytes;
     state.counters["bytes"] = fileSize(out);
 }
 

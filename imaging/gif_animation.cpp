@@ -85,7 +85,7 @@ GifFrame& GifAnimation::AddFrame(const CRaster& raster)
     if (raster.width() > 65535 || raster.height() > 65535)
         throw std::length_error("A GIF image is at most 65535 pixels wide and high");
     auto frame = std::make_unique<GifFrame>();
-    frame->raster.CopyFrom(raster);
+    frame->raster.ShareFrom(raster);
     frame->width = static_cast<std::uint16_t>(raster.width());
     frame->height = static_cast<std::uint16_t>(raster.height());
     try {

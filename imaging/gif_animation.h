@@ -55,7 +55,8 @@ public:
 
     // --- writing ---
     void SetScreenSize(int width, int height);
-    // Appends a frame holding a copy of the raster, at (0, 0), with zero-filled indices.
+    // Appends a frame holding the raster's pixels (shared, never changed), at (0, 0), with
+    // zero-filled indices.
     GifFrame& AddFrame(const CRaster& raster);
     // Distinct colours over every frame, 257 meaning "more than 256".
     int CountColours();
@@ -85,7 +86,8 @@ public:
 
     // --- frame optimisation ---
     // Merges identical consecutive frames, makes unchanged pixels transparent, crops every frame
-    // after the first to its opaque pixels.
+    // after the first to its opaque pixels. The frames keep their transparency in their masks
+    // and no longer need their rasters, which are let go.
     void DiffFrames();
     // Sorts the palette by how many frames use each entry, remaps the indices, chooses each later
     // frame's transparent index and every frame's code size.

@@ -56,6 +56,8 @@ void GifAnimation::EncodeFrames()
 {
     auto codec = std::make_unique<LzwCodec>();
     codedFrames = 0;
+    // Each frame is coded into one scratch block of the worst-case size and keeps only its bytes.
+    std::vector<std::uint8_t> scratch;
     for (GifFrame* f = frames.get(); f; f = f->next.get()) {
         const std::size_t n = f->pixelCount();
         try {
@@ -67,13 +69,14 @@ void GifAnimation::EncodeFrames()
             if (largest >= (1 << codeSize))
                 codeSize = codeSizeFor(largest + 1);
             f->codeSize = static_cast<std::uint8_t>(codeSize);
-            f->compressed.assign(LzwCodec::maxEncodedSize(n), 0);
+            if (scratch.size() < LzwCodec::maxEncodedSize(n))
+                scratch.resize(LzwCodec::maxEncodedSize(n));
+            const std::size_t length = codec->Encode(f->indices, f->codeSize, scratch.data());
+            f->compressed.assign(scratch.begin(), scratch.begin() + static_cast<std::ptrdiff_t>(length));
+            f->compressedLength = static_cast<int>(length);
         } catch (const std::bad_alloc&) {
             throw MemoryError();
         }
-        const std::size_t length = codec->Encode(f->indices, f->codeSize, f->compressed.data());
-        f->compressed.resize(length);
-        f->compressedLength = static_cast<int>(length);
         ++codedFrames;
     }
 }

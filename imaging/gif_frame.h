@@ -36,6 +36,10 @@ struct GifFrame {
     std::uint16_t localPaletteSize = 0;
     std::uint8_t codeSize = 0;         // LZW minimum code size
     std::vector<std::uint8_t> indices; // width × height, rows top-down: x + y × width
+    // Frame optimisation's record of the pixels that show the frame below: 1 there, in the
+    // indices' order. DiffFrames sets it and lets the raster go; while it is empty, the
+    // raster's own transparency counts.
+    std::vector<std::uint8_t> transparentMask;
 
     std::size_t pixelCount() const { return std::size_t{width} * std::size_t{height}; }
 };

@@ -18,39 +18,75 @@ inline bool opaque(std::uint32_t pixel)
     return (pixel >> 24) == 0;
 }
 
-// The frame's indices as its raster's size; a block of another size is replaced by zeros.
-void ensureIndices(GifFrame& frame)
+std::vector<std::uint8_t> byteBlock(std::size_t n)
 {
-    const std::size_t n = frame.raster.pixelCount();
-    if (frame.indices.size() != n) {
-        try {
-            frame.indices.assign(n, 0);
-        } catch (const std::bad_alloc&) {
-            throw MemoryError();
-        }
+    try {
+        return std::vector<std::uint8_t>(n, 0);
+    } catch (const std::bad_alloc&) {
+        throw MemoryError();
     }
+}
+
+// The frame's see-through pixels: 1 where a pixel is not opaque, in the indices' order, with the
+// size they are laid out in. DiffFrames' mask when there is one, else the raster's transparency.
+struct Coverage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> transparent;
+};
+
+Coverage coverageOf(const GifFrame& frame)
+{
+    if (!frame.transparentMask.empty())
+        return {frame.width, frame.height, frame.transparentMask};
+    const CRaster& raster = frame.raster;
+    Coverage c{raster.width(), raster.height(), byteBlock(raster.pixelCount())};
+    for (int y = 0; y < c.height; ++y) {
+        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
+        std::uint8_t* out =
+            c.transparent.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(c.width);
+        for (int x = 0; x < c.width; ++x)
+            out[x] = opaque(row[x]) ? 0 : 1;
+    }
+    return c;
+}
+
+// The frame's indices as its pixels' count; a block of another size is replaced by zeros.
+void ensureIndices(GifFrame& frame, std::size_t n)
+{
+    if (frame.indices.size() != n)
+        frame.indices = byteBlock(n);
 }
 
 } // namespace
 
 void GifAnimation::DiffFrames()
 {
+    // The rasters may share their pixels with the pictures they were made from, so unchanged
+    // pixels are recorded in each frame's mask rather than marked in the raster; compared are the
+    // colours of the last frame kept.
+    if (!frames)
+        return;
+    frames->transparentMask = coverageOf(*frames).transparent;
     GifFrame* p = frames.get();
-    while (p && p->next) {
+    while (p->next) {
         GifFrame* q = p->next.get();
         const CRaster& before = p->raster;
-        CRaster& after = q->raster;
+        const CRaster& after = q->raster;
+        std::vector<std::uint8_t> mask = coverageOf(*q).transparent;
         bool allEqual = true;
         for (int y = 0; y < after.height(); ++y) {
-            std::uint32_t* row = after.bits() + after.indexOf(0, y);
+            const std::uint32_t* row = after.bits() + after.indexOf(0, y);
             const bool rowInside = y < before.height();
             const std::uint32_t* beforeRow =
                 rowInside && before.hasBlock() ? before.bits() + before.indexOf(0, y) : nullptr;
+            std::uint8_t* unchanged =
+                mask.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(after.width());
             for (int x = 0; x < after.width(); ++x) {
                 // Outside the previous raster the previous frame reads as black.
                 const std::uint32_t old = (beforeRow && x < before.width()) ? beforeRow[x] : 0;
                 if (((row[x] ^ old) & 0xFFFFFF) == 0)
-                    row[x] |= 0xFF000000u; // keeps the colour, so the next frame compares with it
+                    unchanged[x] = 1;
                 else
                     allEqual = false;
             }
@@ -58,25 +94,29 @@ void GifAnimation::DiffFrames()
         if (allEqual) {
             p->delay = static_cast<std::uint16_t>(std::min(0xFFFF, p->delay + q->delay));
             p->next = std::move(q->next);
-        } else {
-            p = q;
+            continue;
         }
+        q->transparentMask = std::move(mask);
+        // Only the last frame kept is compared with: the one before has no more use for colours.
+        p->raster = CRaster();
+        p = q;
     }
-    if (frames)
-        for (GifFrame* f = frames->next.get(); f; f = f->next.get())
-            CropToOpaque(*f);
+    p->raster = CRaster();
+    for (GifFrame* f = frames->next.get(); f; f = f->next.get())
+        CropToOpaque(*f);
 }
 
 void GifAnimation::CropToOpaque(GifFrame& frame)
 {
-    const CRaster& raster = frame.raster;
-    const int w = raster.width();
-    const int h = raster.height();
+    const Coverage coverage = coverageOf(frame);
+    const int w = coverage.width;
+    const int h = coverage.height;
     int left = w, top = h, right = -1, bottom = -1;
     for (int y = 0; y < h; ++y) {
-        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
+        const std::uint8_t* row =
+            coverage.transparent.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
         for (int x = 0; x < w; ++x)
-            if (opaque(row[x])) {
+            if (!row[x]) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
@@ -85,27 +125,28 @@ void GifAnimation::CropToOpaque(GifFrame& frame)
     }
     if (right < 0)
         return;
-    ensureIndices(frame);
+    ensureIndices(frame, coverage.transparent.size());
     const int cw = right - left + 1;
     const int ch = bottom - top + 1;
-    CRaster cropped(cw, ch);
-    std::vector<std::uint8_t> indices;
-    try {
-        indices.resize(static_cast<std::size_t>(cw) * static_cast<std::size_t>(ch));
-    } catch (const std::bad_alloc&) {
-        throw MemoryError();
-    }
+    const bool withRaster = frame.raster.hasBlock();
+    CRaster cropped(withRaster ? cw : 0, withRaster ? ch : 0);
+    const std::size_t croppedCount = static_cast<std::size_t>(cw) * static_cast<std::size_t>(ch);
+    std::vector<std::uint8_t> indices = byteBlock(croppedCount);
+    std::vector<std::uint8_t> mask = byteBlock(croppedCount);
     for (int y = 0; y < ch; ++y) {
-        const std::uint32_t* src = raster.bits() + raster.indexOf(left, top + y);
-        std::copy(src, src + cw, cropped.bits() + cropped.indexOf(0, y));
-        const std::uint8_t* srcIndex = frame.indices.data() +
-                                       static_cast<std::size_t>(top + y) * static_cast<std::size_t>(w) +
-                                       static_cast<std::size_t>(left);
-        std::copy(srcIndex, srcIndex + cw,
-                  indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(cw));
+        if (withRaster) {
+            const std::uint32_t* src = frame.raster.bits() + frame.raster.indexOf(left, top + y);
+            std::copy(src, src + cw, cropped.bits() + cropped.indexOf(0, y));
+        }
+        const std::size_t from =
+            static_cast<std::size_t>(top + y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(left);
+        const std::size_t to = static_cast<std::size_t>(y) * static_cast<std::size_t>(cw);
+        std::copy_n(frame.indices.data() + from, cw, indices.data() + to);
+        std::copy_n(coverage.transparent.data() + from, cw, mask.data() + to);
     }
     frame.raster = std::move(cropped);
     frame.indices = std::move(indices);
+    frame.transparentMask = std::move(mask);
     frame.left = static_cast<std::uint16_t>(frame.left + left);
     frame.top = static_cast<std::uint16_t>(frame.top + top);
     frame.width = static_cast<std::uint16_t>(cw);
@@ -116,18 +157,12 @@ void GifAnimation::ReorderPalette()
 {
     std::array<int, 256> frameUse{};
     for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-        ensureIndices(*f);
+        const Coverage coverage = coverageOf(*f);
+        ensureIndices(*f, coverage.transparent.size());
         f->usedIndex.fill(0);
-        const CRaster& raster = f->raster;
-        const int w = raster.width();
-        for (int y = 0; y < raster.height(); ++y) {
-            const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
-            const std::uint8_t* index =
-                f->indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-            for (int x = 0; x < w; ++x)
-                if (opaque(row[x]))
-                    f->usedIndex[index[x]] = 1;
-        }
+        for (std::size_t i = 0; i < f->indices.size(); ++i)
+            if (!coverage.transparent[i])
+                f->usedIndex[f->indices[i]] = 1;
         for (int i = 0; i < 256; ++i)
             frameUse[static_cast<std::size_t>(i)] += f->usedIndex[static_cast<std::size_t>(i)];
     }
@@ -167,27 +202,21 @@ void GifAnimation::ReorderPalette()
 
 void GifAnimation::ChooseTransparentIndex(GifFrame& frame)
 {
-    ensureIndices(frame);
-    const CRaster& raster = frame.raster;
-    const int w = raster.width();
-    const int h = raster.height();
+    const Coverage coverage = coverageOf(frame);
+    ensureIndices(frame, coverage.transparent.size());
+    const std::size_t n = frame.indices.size();
     std::array<bool, 256> used{};
     std::array<int, 256> total{};
     std::array<int, 256> trans{};
     int s = 0;
-    for (int y = 0; y < h; ++y) {
-        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
-        const std::uint8_t* index =
-            frame.indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-        for (int x = 0; x < w; ++x) {
-            const std::uint8_t c = index[x];
-            ++total[c];
-            if (opaque(row[x])) {
-                used[c] = true;
-            } else {
-                ++trans[c];
-                ++s;
-            }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint8_t c = frame.indices[i];
+        ++total[c];
+        if (!coverage.transparent[i]) {
+            used[c] = true;
+        } else {
+            ++trans[c];
+            ++s;
         }
     }
     if (s == 0)
@@ -205,14 +234,9 @@ void GifAnimation::ChooseTransparentIndex(GifFrame& frame)
         if (total[c] > s)
             s -= trans[c];
     s = std::max(s, 0);
-    for (int y = 0; y < h; ++y) {
-        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
-        std::uint8_t* index =
-            frame.indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-        for (int x = 0; x < w; ++x)
-            if (!opaque(row[x]) && total[index[x]] < s)
-                index[x] = static_cast<std::uint8_t>(t);
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        if (coverage.transparent[i] && total[frame.indices[i]] < s)
+            frame.indices[i] = static_cast<std::uint8_t>(t);
 }
 
 } // namespace lw

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace lw {
 
@@ -198,7 +199,7 @@ void PaletteBuilder::MedianCut(int n, GifFrame* frames)
     cells.assign(kCellCount, 0);
     int* histogram = cells.data();
     for (GifFrame* f = frames; f; f = f->next.get())
-        for (const std::uint32_t pixel : f->raster.pixels())
+        for (const std::uint32_t pixel : std::as_const(f->raster).pixels())
             ++histogram[(pixel >> 9 & 0x7C00) | (pixel >> 6 & 0x3E0) | (pixel >> 3 & 0x1F)];
     // The first box spans every non-empty cell and counts every pixel.
     for (int r = 0; r < 32; ++r)

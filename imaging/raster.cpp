@@ -12,21 +12,57 @@
 
 namespace lw {
 
-CRaster::CRaster(const CRaster& other) : memory_(other.memory_), header_(other.header_) {}
+namespace {
+
+std::shared_ptr<std::vector<std::uint32_t>> copyOfBlock(const std::vector<std::uint32_t>& pixels)
+{
+    try {
+        return std::make_shared<std::vector<std::uint32_t>>(pixels);
+    } catch (const std::bad_alloc&) {
+        throw MemoryError();
+    }
+}
+
+} // namespace
+
+const CRaster::Block& CRaster::block() const
+{
+    static const Block none;
+    return block_ ? *block_ : none;
+}
+
+CRaster::Block& CRaster::writableBlock()
+{
+    if (!block_)
+        block_ = std::make_shared<Block>();
+    else if (block_.use_count() > 1)
+        block_ = copyOfBlock(*block_);
+    return *block_;
+}
+
+void CRaster::setBlock(Block&& pixels)
+{
+    block_ = pixels.empty() ? nullptr : std::make_shared<Block>(std::move(pixels));
+}
+
+CRaster::CRaster(const CRaster& other) : header_(other.header_)
+{
+    if (other.hasBlock())
+        block_ = copyOfBlock(*other.block_);
+}
 
 CRaster& CRaster::operator=(const CRaster& other)
 {
     if (this != &other) {
-        memory_ = other.memory_;
+        block_ = other.hasBlock() ? copyOfBlock(*other.block_) : nullptr;
         header_ = other.header_;
         lockedBits_ = nullptr;
     }
     return *this;
 }
 
-CRaster::CRaster(CRaster&& other) noexcept : memory_(std::move(other.memory_)), header_(other.header_)
+CRaster::CRaster(CRaster&& other) noexcept : block_(std::move(other.block_)), header_(other.header_)
 {
-    other.memory_.clear();
     other.header_ = BitmapInfoHeader{};
     other.header_.biSizeImage = 0;
     other.lockedBits_ = nullptr;
@@ -35,14 +71,27 @@ CRaster::CRaster(CRaster&& other) noexcept : memory_(std::move(other.memory_)), 
 CRaster& CRaster::operator=(CRaster&& other) noexcept
 {
     if (this != &other) {
-        memory_ = std::move(other.memory_);
+        block_ = std::move(other.block_);
         header_ = other.header_;
         lockedBits_ = nullptr;
-        other.memory_.clear();
+        other.block_.reset();
         other.header_ = BitmapInfoHeader{};
         other.lockedBits_ = nullptr;
     }
     return *this;
+}
+
+void CRaster::ShareFrom(const CRaster& other)
+{
+    if (&other == this)
+        return;
+    if (other.lockedBits_) {
+        *this = other;
+        return;
+    }
+    block_ = other.block_;
+    header_ = other.header_;
+    lockedBits_ = nullptr;
 }
 
 void CRaster::Create(int width, int height)
@@ -53,7 +102,7 @@ void CRaster::Create(int width, int height)
         return;
     const std::int64_t count = static_cast<std::int64_t>(width) * height;
     lockedBits_ = nullptr;
-    std::vector<std::uint32_t>().swap(memory_);
+    block_.reset();
     header_.biWidth = 0;
     header_.biHeight = 0;
     header_.biSizeImage = 0;
@@ -61,7 +110,7 @@ void CRaster::Create(int width, int height)
         throw MemoryError();
     if (count > 0) {
         try {
-            memory_.assign(static_cast<std::size_t>(count), 0u);
+            block_ = std::make_shared<Block>(static_cast<std::size_t>(count), 0u);
         } catch (const std::bad_alloc&) {
             throw MemoryError();
         }
@@ -73,16 +122,22 @@ void CRaster::Create(int width, int height)
 
 void CRaster::Fill(int byteValue)
 {
-    if (!memory_.empty())
-        std::memset(memory_.data(), byteValue & 0xFF, memory_.size() * 4);
+    if (hasBlock()) {
+        // Filling replaces every pixel: a shared block is left to its other raster, not copied.
+        if (block_.use_count() > 1)
+            block_ = std::make_shared<Block>(block_->size());
+        std::memset(block_->data(), byteValue & 0xFF, block_->size() * 4);
+    }
 }
 
 void CRaster::FillRect(std::uint32_t value, const RasterRect* rect)
 {
-    if (memory_.empty())
+    if (!hasBlock())
         return;
     if (!rect) {
-        std::fill(memory_.begin(), memory_.end(), value);
+        if (block_.use_count() > 1)
+            block_ = std::make_shared<Block>(block_->size());
+        std::fill(block_->begin(), block_->end(), value);
         return;
     }
     const int left = std::max(rect->left, 0);
@@ -92,7 +147,7 @@ void CRaster::FillRect(std::uint32_t value, const RasterRect* rect)
     if (left >= right || top >= bottom)
         return;
     for (int y = top; y < bottom; ++y) {
-        std::uint32_t* row = memory_.data() + indexOf(0, y);
+        std::uint32_t* row = bits() + indexOf(0, y);
         std::fill(row + left, row + right, value);
     }
 }
@@ -102,15 +157,16 @@ void CRaster::CopyFrom(const CRaster* other)
     if (!other || other == this)
         return;
     Create(other->width(), other->height());
-    if (memory_.size() == other->memory_.size() && !memory_.empty())
-        std::memcpy(memory_.data(), other->memory_.data(), memory_.size() * 4);
+    CopyPixels(*other);
 }
 
 void CRaster::CopyPixels(const CRaster& other)
 {
-    if (&other == this || memory_.empty() || memory_.size() != other.memory_.size())
+    if (&other == this || !hasBlock() || pixelCount() != other.pixelCount() || SharesPixelsWith(other))
         return;
-    std::memcpy(memory_.data(), other.memory_.data(), memory_.size() * 4);
+    if (block_.use_count() > 1)
+        block_ = std::make_shared<Block>(pixelCount());
+    std::memcpy(block_->data(), other.block_->data(), pixelCount() * 4);
 }
 
 bool CRaster::AdoptPixels(int width, int height, std::vector<std::uint32_t>&& pixels)
@@ -119,11 +175,11 @@ bool CRaster::AdoptPixels(int width, int height, std::vector<std::uint32_t>&& pi
         pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) ||
         static_cast<std::int64_t>(pixels.size()) > kMaxRasterPixels)
         return false;
-    memory_ = std::move(pixels);
+    setBlock(std::move(pixels));
     lockedBits_ = nullptr;
     header_.biWidth = width;
     header_.biHeight = height;
-    header_.biSizeImage = static_cast<std::uint32_t>(memory_.size() * 4);
+    header_.biSizeImage = static_cast<std::uint32_t>(pixelCount() * 4);
     return true;
 }
 
@@ -151,28 +207,32 @@ Overlap overlap(int srcW, int srcH, int dstW, int dstH, int x, int y)
 
 void CRaster::PasteInto(CRaster& destination, int x, int y) const
 {
-    if (memory_.empty() || !destination.hasBlock() || &destination == this)
+    if (!hasBlock() || !destination.hasBlock() || &destination == this)
         return;
     const Overlap o = overlap(width(), height(), destination.width(), destination.height(), x, y);
     if (o.empty())
         return;
+    const std::uint32_t* source = bits();
+    std::uint32_t* target = destination.bits();
     for (int row = 0; row < o.height; ++row) {
-        const std::uint32_t* src = memory_.data() + indexOf(o.srcX, o.srcY + row);
-        std::uint32_t* dst = destination.memory_.data() + destination.indexOf(o.dstX, o.dstY + row);
+        const std::uint32_t* src = source + indexOf(o.srcX, o.srcY + row);
+        std::uint32_t* dst = target + destination.indexOf(o.dstX, o.dstY + row);
         std::memcpy(dst, src, static_cast<std::size_t>(o.width) * 4);
     }
 }
 
 void CRaster::CompositeOnto(CRaster& destination, int x, int y) const
 {
-    if (memory_.empty() || !destination.hasBlock() || &destination == this)
+    if (!hasBlock() || !destination.hasBlock() || &destination == this)
         return;
     const Overlap o = overlap(width(), height(), destination.width(), destination.height(), x, y);
     if (o.empty())
         return;
+    const std::uint32_t* source = bits();
+    std::uint32_t* target = destination.bits();
     for (int row = 0; row < o.height; ++row) {
-        const std::uint32_t* src = memory_.data() + indexOf(o.srcX, o.srcY + row);
-        std::uint32_t* dst = destination.memory_.data() + destination.indexOf(o.dstX, o.dstY + row);
+        const std::uint32_t* src = source + indexOf(o.srcX, o.srcY + row);
+        std::uint32_t* dst = target + destination.indexOf(o.dstX, o.dstY + row);
         for (int i = 0; i < o.width; ++i) {
             const std::uint32_t s = src[i];
             const std::uint32_t ts = s >> 24;
@@ -186,14 +246,14 @@ void CRaster::CompositeOnto(CRaster& destination, int x, int y) const
 
 std::uint32_t CRaster::GetPixel(int x, int y) const
 {
-    if (memory_.empty() || !contains(x, y))
+    if (!hasBlock() || !contains(x, y))
         return 0x00FFFFFF;
-    return memory_[indexOf(x, y)];
+    return bits()[indexOf(x, y)];
 }
 
 void CRaster::Lock()
 {
-    lockedBits_ = memory_.empty() ? nullptr : memory_.data();
+    lockedBits_ = hasBlock() ? bits() : nullptr;
 }
 
 void CRaster::Unlock()
@@ -256,7 +316,7 @@ std::vector<Footprint> footprints(int source, int target, std::vector<double>& w
 
 void CRaster::Resample(int newWidth, int newHeight)
 {
-    if (newWidth < 0 || newHeight < 0 || memory_.empty())
+    if (newWidth < 0 || newHeight < 0 || !hasBlock())
         return;
     if (newWidth == width() && newHeight == height())
         return;
@@ -288,7 +348,7 @@ void CRaster::Resample(int newWidth, int newHeight)
             const double wy = yWeights[fy.weightOffset + static_cast<std::size_t>(m)];
             weightY += wy;
             const auto* src = reinterpret_cast<const std::uint8_t*>(
-                memory_.data() +
+                block().data() +
                 static_cast<std::size_t>(srcH - 1 - (fy.first + m)) * static_cast<std::size_t>(srcW));
             for (int k = 0; k < srcW * 4; ++k)
                 rowSums[static_cast<std::size_t>(k)] += wy * src[k];
@@ -316,7 +376,7 @@ void CRaster::Resample(int newWidth, int newHeight)
         }
     }
     lockedBits_ = nullptr;
-    memory_ = std::move(target);
+    setBlock(std::move(target));
     header_.biWidth = newWidth;
     header_.biHeight = newHeight;
     header_.biSizeImage = static_cast<std::uint32_t>(count * 4);
@@ -328,7 +388,7 @@ void CRaster::LoadFromBitmap(const QImage& image)
     Create(argb.width(), argb.height());
     for (int y = 0; y < argb.height(); ++y) {
         const auto* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        std::uint32_t* dst = memory_.data() + indexOf(0, y);
+        std::uint32_t* dst = bits() + indexOf(0, y);
         for (int x = 0; x < argb.width(); ++x)
             dst[x] = (src[x] & 0x00FFFFFFu) | static_cast<std::uint32_t>(255 - qAlpha(src[x])) << 24;
     }
@@ -336,17 +396,17 @@ void CRaster::LoadFromBitmap(const QImage& image)
 
 PackedDib CRaster::ToPackedDib32() const
 {
-    if (memory_.empty())
+    if (!hasBlock())
         return {};
     PackedDib block;
     try {
-        block.resize(BitmapInfoHeader::kSize + memory_.size() * 4);
+        block.resize(BitmapInfoHeader::kSize + pixelCount() * 4);
     } catch (const std::bad_alloc&) {
         return {};
     }
     const auto header = header_.toBytes();
     std::memcpy(block.data(), header.data(), header.size());
-    std::memcpy(block.data() + BitmapInfoHeader::kSize, memory_.data(), memory_.size() * 4);
+    std::memcpy(block.data() + BitmapInfoHeader::kSize, bits(), pixelCount() * 4);
     return block;
 }
 
@@ -382,7 +442,7 @@ QImage CRaster::toQImageWithAlpha() const
 
 void CRaster::Draw(QPainter& painter, const QRect& destination) const
 {
-    if (memory_.empty())
+    if (!hasBlock())
         return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -392,7 +452,7 @@ void CRaster::Draw(QPainter& painter, const QRect& destination) const
 
 void CRaster::DrawZoomed(QPainter& painter, int zoom, int x, int y) const
 {
-    if (memory_.empty())
+    if (!hasBlock())
         return;
     const QImage image = toQImage();
     if (zoom <= 1) {

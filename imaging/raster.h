@@ -6,6 +6,7 @@
 #include "imaging/bitmap_info_header.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -39,15 +40,16 @@ public:
 
     int width() const { return header_.biWidth; }
     int height() const { return header_.biHeight; }
-    bool hasBlock() const { return !memory_.empty(); }
-    std::size_t pixelCount() const { return memory_.size(); }
+    bool hasBlock() const { return !block().empty(); }
+    std::size_t pixelCount() const { return block().size(); }
     const BitmapInfoHeader& header() const { return header_; }
 
     // Direct access to the pixel block (bottom-up), for the pixel algorithms built on the raster.
-    std::uint32_t* bits() { return memory_.data(); }
-    const std::uint32_t* bits() const { return memory_.data(); }
-    std::span<std::uint32_t> pixels() { return memory_; }
-    std::span<const std::uint32_t> pixels() const { return memory_; }
+    // The writable forms first copy a block this raster shares (see ShareFrom).
+    std::uint32_t* bits() { return writableBlock().data(); }
+    const std::uint32_t* bits() const { return block().data(); }
+    std::span<std::uint32_t> pixels() { return writableBlock(); }
+    std::span<const std::uint32_t> pixels() const { return block(); }
     std::size_t indexOf(int x, int y) const
     {
         return static_cast<std::size_t>(x) +
@@ -64,6 +66,12 @@ public:
     void CopyFrom(const CRaster* other);
     void CopyFrom(const CRaster& other) { CopyFrom(&other); }
     void CopyPixels(const CRaster& other);
+    // Takes other's size and reads the very same pixel block instead of a copy: a second raster
+    // of the same picture costs nothing. Whichever of them is written first copies the block
+    // then, so neither ever sees the other's changes. A locked raster is copied at once, since
+    // its pixels may still be written through the locked pointer.
+    void ShareFrom(const CRaster& other);
+    bool SharesPixelsWith(const CRaster& other) const { return block_ && block_ == other.block_; }
     // Becomes a width × height raster that takes over the block (bottom-up) without copying it.
     // A block of another size is refused: returns false and nothing changes.
     bool AdoptPixels(int width, int height, std::vector<std::uint32_t>&& pixels);
@@ -108,8 +116,14 @@ public:
     void DrawZoomed(QPainter& painter, int zoom, int x, int y) const;
 
 private:
+    using Block = std::vector<std::uint32_t>;
+    const Block& block() const;
+    // The block to write to: this raster's own, copied first when it is shared.
+    Block& writableBlock();
+    void setBlock(Block&& pixels);
+
     std::uint32_t* lockedBits_ = nullptr;
-    std::vector<std::uint32_t> memory_;
+    std::shared_ptr<Block> block_; // none: no pixels
     BitmapInfoHeader header_;
 };
 

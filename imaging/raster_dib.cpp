@@ -126,7 +126,7 @@ int CRaster::LoadPackedDib(std::span<const std::uint8_t> block, DibSource source
     } catch (...) {
         return 0;
     }
-    std::uint32_t* out = loaded.memory_.data();
+    std::uint32_t* out = loaded.bits();
     for (int row = 0; row < ht; ++row) {
         const std::uint8_t* src = data + static_cast<std::size_t>(row) * stride;
         // The raster is bottom-up; a top-down source fills it from the last row.
@@ -182,26 +182,27 @@ int CRaster::LoadPackedDib(std::span<const std::uint8_t> block, DibSource source
     }
     // Writers that declare an alpha mask but leave every alpha at 0 mean an opaque picture.
     if (alphaMask && !anyAlpha)
-        for (std::uint32_t& p : loaded.memory_)
+        for (std::uint32_t& p : loaded.pixels())
             p &= 0x00FFFFFF;
     lockedBits_ = nullptr;
-    memory_ = std::move(loaded.memory_);
+    block_ = std::move(loaded.block_);
     header_ = loaded.header_;
     return 1;
 }
 
 PackedDib CRaster::ToPackedDibAuto() const
 {
-    if (memory_.empty())
+    if (!hasBlock())
         return {};
+    const auto memory = pixels();
     const bool allTransparent =
-        std::all_of(memory_.begin(), memory_.end(), [](std::uint32_t p) { return (p >> 24) == 255; });
+        std::all_of(memory.begin(), memory.end(), [](std::uint32_t p) { return (p >> 24) == 255; });
     if (!allTransparent)
         return ToPackedDib32();
 
     std::vector<std::uint32_t> colours;
     std::unordered_map<std::uint32_t, std::uint8_t> indexOfColour;
-    for (std::uint32_t p : memory_) {
+    for (std::uint32_t p : memory) {
         const std::uint32_t rgb = p & 0x00FFFFFF;
         if (indexOfColour.count(rgb))
             continue;
@@ -238,7 +239,7 @@ PackedDib CRaster::ToPackedDibAuto() const
     std::uint8_t* bitsOut = table + tableEntries * 4;
     for (int row = 0; row < h; ++row) {
         const std::uint32_t* src =
-            memory_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(w);
+            memory.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(w);
         std::uint8_t* dst = bitsOut + static_cast<std::size_t>(row) * stride;
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = src[x];

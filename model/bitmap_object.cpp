@@ -22,10 +22,12 @@ void CBitmapObject::beginPixelEdit(std::uint32_t colour)
 
 void CBitmapObject::TakePixels(CRaster&& pixels)
 {
-    const int w = pixels.width();
-    const int h = pixels.height();
-    ResizeImages(w, h);
+    // The composite only needs the size here: the next composite update fills it, and shares
+    // the pixels when they are opaque.
+    rect.right = rect.left + pixels.width();
+    rect.bottom = rect.top + pixels.height();
     ownImage = std::move(pixels);
+    composite.ShareFrom(ownImage);
     unscaledPixels.reset();
 }
 
@@ -161,7 +163,7 @@ void CBitmapObject::ReadRecord(BitmapRecord&& record)
         std::copy_n(record.pixels.begin(), std::min(record.pixels.size(), ownImage.pixelCount()),
                     ownImage.bits());
     }
-    composite.Create(w, h);
+    composite.ShareFrom(ownImage); // sized for the composite update, which fills it
     hasTransparency = record.hasTransparency;
     reserved = record.reserved;
     unscaledPixels.reset();

@@ -5,6 +5,7 @@
 #include "model/lwd/lwd_writer.h"
 #include "model/picture_import.h"
 #include "platform/application_names.h"
+#include "platform/archive.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
 #include "platform/settings.h"
@@ -37,7 +38,8 @@ void LoadDocument(CLWDoc& doc, const std::string& path, const EffectCatalog& cat
         return;
     }
     if (ext == "lwd") {
-        ReadLwdDocument(doc, readFile(path), catalog, ui, limits);
+        ArchiveReader in = ArchiveReader::streaming(path);
+        ReadLwdDocument(doc, in, catalog, ui, limits);
         return;
     }
     throw ArchiveError(ArchiveError::Kind::BadFormat, "Not a file the editor opens as a document");

@@ -24,6 +24,15 @@ int borderExtent(std::int32_t borderWidth)
     return std::clamp(borderWidth, 0, kWorkspaceSize);
 }
 
+// Whether the object's composite, pasted at its rectangle, replaces every canvas pixel.
+bool coversCanvas(const CLayerObject& object, const LayerRect& canvas)
+{
+    const LayerRect& r = object.rect;
+    return object.composite.hasBlock() && object.composite.width() == rectWidth(r) &&
+           object.composite.height() == rectHeight(r) && r.left <= canvas.left && r.top <= canvas.top &&
+           r.right >= canvas.right && r.bottom >= canvas.bottom;
+}
+
 QColor frameColour(std::uint32_t colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -70,6 +79,8 @@ void CFrame::UpdateComposites(CLayerObject* from)
     const LayerRect canvasRect = canvasRectOrEmpty();
     for (CLayerObject* object = from; object; object = object->next.get()) {
         matchCloneSize(*object);
+        if (object->ShareOpaqueComposite())
+            continue;
         object->composite.Fill(255);
         if (object->hasTransparency) {
             const LayerRect& r = object->rect;
@@ -118,8 +129,24 @@ void CFrame::Render()
 {
     if (!image.hasBlock())
         return;
-    RenderBackground(image);
-    RenderInto(image, canvasRectOrEmpty());
+    // Objects paste their composites, so whatever lies under the topmost object that covers the
+    // whole canvas is pasted over: drawing starts there. When that object is exactly the
+    // canvas, the frame image is its composite and shares its pixels.
+    const LayerRect c = canvasRectOrEmpty();
+    const CLayerObject* cover = tail;
+    while (cover && !coversCanvas(*cover, c))
+        cover = cover->prev;
+    if (!cover) {
+        RenderBackground(image);
+        RenderInto(image, c);
+        return;
+    }
+    if (cover->rect == c)
+        image.ShareFrom(cover->composite);
+    else
+        cover->RenderInto(image, c);
+    for (const CLayerObject* above = cover->next.get(); above; above = above->next.get())
+        above->RenderInto(image, c);
 }
 
 void CFrame::RenderWithChain()

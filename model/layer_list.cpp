@@ -79,6 +79,8 @@ void CLayerList::UpdateComposites(CLayerObject* from)
 {
     for (CLayerObject* object = from; object; object = object->next.get()) {
         matchCloneSize(*object);
+        if (object->ShareOpaqueComposite())
+            continue;
         object->composite.Fill(255);
         if (object->hasTransparency)
             for (const CLayerObject* below = head.get(); below && below != object; below = below->next.get())

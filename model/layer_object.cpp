@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace lw {
 
@@ -80,6 +81,21 @@ std::uint32_t composePixel(std::uint32_t s, std::uint32_t d)
     const std::uint32_t g = (((s >> 8) & 0xFF) * a + ((d >> 8) & 0xFF) * t) / 255;
     const std::uint32_t b = ((s & 0xFF) * a + (d & 0xFF) * t) / 255;
     return r << 16 | g << 8 | b;
+}
+
+bool CLayerObject::ShareOpaqueComposite()
+{
+    // Clones refresh their pixels from their source inside Compose, so they always compose.
+    if (hasTransparency || IsClone() || !ownImage.hasBlock() || ownImage.width() != width() ||
+        ownImage.height() != height())
+        return false;
+    std::uint32_t any = 0;
+    for (const std::uint32_t p : std::as_const(ownImage).pixels())
+        any |= p;
+    if (any >> 24 != 0)
+        return false;
+    composite.ShareFrom(ownImage);
+    return true;
 }
 
 void CLayerObject::Compose(const LayerRect* area)

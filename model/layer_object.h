@@ -24,10 +24,10 @@
 //   through CLayerList::DestroyObject; both keep clone sources valid.
 // - handleRect() and drawDeviceRectangle() are the handle geometry and the device rectangle
 //   primitive for kinds with their own handle sets.
+#include "imaging/raster.h"
 #include "model/effect_assignment.h"
 #include "model/layer_rect.h"
 #include "model/view_state.h"
-#include "imaging/raster.h"
 
 #include <cstdint>
 #include <memory>
@@ -92,6 +92,11 @@ public:
     virtual std::uint32_t CloneSourceRef() const { return 0; }
     virtual void SetCloneSourceRef(std::uint32_t /*ref*/) {}
     bool IsClone() const { return type == kTypeClone; }
+
+    // An object without transparency whose pixels are all opaque is its own composite: the
+    // composite shares ownImage's block instead of holding a copy. Returns false (nothing
+    // changed) for any other object, whose composite is built over its backdrop.
+    bool ShareOpaqueComposite();
 
     // The internal resize: keeps left-top, sets the size and re-creates both images.
     void ResizeImages(int width, int height);

@@ -4,8 +4,12 @@
 #include "platform/errors.h"
 #include "platform/file_io.h"
 
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <new>
 
 namespace lw {
 
@@ -18,7 +22,8 @@ ArchiveReader ArchiveReader::viewing(std::span<const std::uint8_t> bytes)
 
 // A moved vector keeps its buffer, so a view of the owned bytes stays valid.
 ArchiveReader::ArchiveReader(ArchiveReader&& other) noexcept
-    : owned_(std::move(other.owned_)), data_(other.data_), pos_(other.pos_)
+    : owned_(std::move(other.owned_)), data_(other.data_), pos_(other.pos_), file_(std::move(other.file_)),
+      fileSize_(other.fileSize_), windowStart_(other.windowStart_)
 {
 }
 
@@ -27,11 +32,52 @@ ArchiveReader ArchiveReader::fromFile(const std::string& path)
     return ArchiveReader(readFile(path));
 }
 
+ArchiveReader ArchiveReader::streaming(const std::string& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw FileError(path, "is a folder");
+    ArchiveReader reader;
+    reader.file_.reset(std::fopen(path.c_str(), "rb"));
+    if (!reader.file_)
+        throw FileError(path, std::strerror(errno));
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec)
+        throw FileError(path, ec.message());
+    if (size > kMaxInputFileSize)
+        throw FileError(path, "file is too large");
+    reader.fileSize_ = static_cast<std::size_t>(size);
+    return reader;
+}
+
+void ArchiveReader::refill(std::size_t count)
+{
+    // The unread rest of the window moves to the front; the file continues after it.
+    constexpr std::size_t kWindow = 256 * 1024;
+    const std::size_t from = pos_ - windowStart_; // data_ always starts at owned_'s start
+    const std::size_t kept = data_.size() - from;
+    const std::size_t wanted = std::min(std::max(count, kWindow), fileSize_ - pos_);
+    try {
+        if (owned_.size() < wanted)
+            owned_.resize(wanted);
+    } catch (const std::bad_alloc&) {
+        throw MemoryError();
+    }
+    std::memmove(owned_.data(), owned_.data() + from, kept);
+    const std::size_t got = std::fread(owned_.data() + kept, 1, wanted - kept, file_.get());
+    windowStart_ = pos_;
+    data_ = std::span<const std::uint8_t>(owned_.data(), kept + got);
+    if (kept + got < count)
+        throw ArchiveError(ArchiveError::Kind::EndOfFile); // the file shrank while being read
+}
+
 const std::uint8_t* ArchiveReader::take(std::size_t count)
 {
     if (count > remaining())
         throw ArchiveError(ArchiveError::Kind::EndOfFile);
-    const std::uint8_t* p = data_.data() + pos_;
+    if (file_ && pos_ + count > windowStart_ + data_.size())
+        refill(count);
+    const std::uint8_t* p = data_.data() + (pos_ - windowStart_);
     pos_ += count;
     return p;
 }

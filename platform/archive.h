@@ -2,6 +2,8 @@
 // Little-endian binary archive used by the document file and the clipboard block. The reader
 // never reads past its buffer: every short read raises ArchiveError (end of file).
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +17,10 @@ public:
     // Reads bytes the caller keeps alive for the reader's lifetime, without copying them.
     static ArchiveReader viewing(std::span<const std::uint8_t> bytes);
     static ArchiveReader fromFile(const std::string& path);
+    // Reads a file piece by piece, holding only the part being read (at least the last read's
+    // bytes), so a large document is never in memory twice. Views and data() then stay valid
+    // only until the next read. Throws FileError when the file cannot be opened or is too large.
+    static ArchiveReader streaming(const std::string& path);
     ArchiveReader(const ArchiveReader&) = delete;
     ArchiveReader& operator=(const ArchiveReader&) = delete;
     ArchiveReader(ArchiveReader&& other) noexcept;
@@ -35,18 +41,26 @@ public:
     std::string readText();
 
     std::size_t position() const { return pos_; }
-    std::size_t size() const { return data_.size(); }
-    std::size_t remaining() const { return data_.size() - pos_; }
-    bool atEnd() const { return pos_ >= data_.size(); }
+    std::size_t size() const { return file_ ? fileSize_ : data_.size(); }
+    std::size_t remaining() const { return size() - pos_; }
+    bool atEnd() const { return pos_ >= size(); }
     void skip(std::size_t count);
     std::span<const std::uint8_t> data() const { return data_; }
 
 private:
+    struct FileCloser {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
     ArchiveReader() = default;
     const std::uint8_t* take(std::size_t count);
+    // Streaming: makes the window hold bytes pos_ … pos_ + count of the file.
+    void refill(std::size_t count);
     std::vector<std::uint8_t> owned_; // empty when viewing the caller's bytes
     std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;
+    std::unique_ptr<std::FILE, FileCloser> file_; // streaming only; data_ is then a window
+    std::size_t fileSize_ = 0;
+    std::size_t windowStart_ = 0; // file offset of data_[0]
 };
 
 class ArchiveWriter {

@@ -144,6 +144,12 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
                      UiPort& ui, const LwdReadLimits& limits)
 {
     ArchiveReader in = ArchiveReader::viewing(bytes);
+    ReadLwdDocument(doc, in, catalog, ui, limits);
+}
+
+void ReadLwdDocument(CLWDoc& doc, ArchiveReader& in, const EffectCatalog& catalog, UiPort& ui,
+                     const LwdReadLimits& limits)
+{
     const std::string magic = in.readString();
     const auto version = LwdVersionOfMagic(magic);
     if (!version) {
@@ -211,6 +217,15 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
             frame->animationEffect.speed = in.readInt32();
             frame->animationEffect.param = in.readInt32();
         }
+        // Backdrops are earlier frames, already finished: linked before the objects arrive, their
+        // composites take the backdrop in at once.
+        CFrame* background = nullptr;
+        for (CFrame* earlier = animation.firstFrame.get(); earlier != frame; earlier = earlier->next.get())
+            if (backgroundId != 0 && static_cast<std::uint32_t>(earlier->storedId) == backgroundId) {
+                background = earlier;
+                break;
+            }
+        frame->LinkBackgroundFrame(background);
         for (int layerNumber = 1;; ++layerNumber) {
             const std::uint32_t length = in.readUint32();
             if (length == 0)
@@ -235,13 +250,9 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
             const bool outroCleared = ClearIfUnknown(object->outroEffect, catalog);
             cleared = cleared || introCleared || outroCleared;
         }
-        CFrame* background = nullptr;
-        for (CFrame* earlier = animation.firstFrame.get(); earlier != frame; earlier = earlier->next.get())
-            if (backgroundId != 0 && static_cast<std::uint32_t>(earlier->storedId) == backgroundId) {
-                background = earlier;
-                break;
-            }
-        frame->LinkBackgroundFrame(background);
+        // Each object's composite is made as it is appended, over what is below it; the frame
+        // image follows once the last one is in.
+        frame->Render();
         tag = in.readString();
     }
     if (tag == kLinkSectionTag) {
@@ -250,7 +261,6 @@ void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const Eff
         in.readString(); // the first end byte: an empty string
     }
 
-    animation.RenderAllFrames();
     for (CFrame* f = animation.firstFrame.get(); f; f = f->next.get())
         if (ClearUnknownInFrame(*f, catalog))
             cleared = true;

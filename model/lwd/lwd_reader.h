@@ -3,6 +3,7 @@
 #include "model/document.h"
 #include "model/document_limits.h"
 #include "model/effect_catalog.h"
+#include "platform/archive.h"
 #include "platform/ui_port.h"
 
 #include <cstdint>
@@ -36,5 +37,8 @@ bool ClearUnknownInFrame(CFrame& frame, const EffectCatalog& catalog);
 // success savedAsDocument is 1 and clone sources are resolved.
 void ReadLwdDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const EffectCatalog& catalog,
                      UiPort& ui, const LwdReadLimits& limits = {});
+// The same from a reader, such as one streaming the file.
+void ReadLwdDocument(CLWDoc& doc, ArchiveReader& in, const EffectCatalog& catalog, UiPort& ui,
+                     const LwdReadLimits& limits = {});
 
 } // namespace lw

@@ -95,6 +95,54 @@ TEST(RasterCopy, CopyFromAndCopyPixels)
     EXPECT_EQ(d.bits()[0], 0u);
 }
 
+TEST(RasterShare, EveryWriteLeavesTheOtherRasterAsItWas)
+{
+    // Each way of writing, applied to either side of a shared pair.
+    const std::vector<std::pair<const char*, void (*)(CRaster&)>> writes = {
+        {"bits", [](CRaster& r) { r.bits()[0] = 5; }},
+        {"pixels", [](CRaster& r) { r.pixels()[1] = 5; }},
+        {"Fill", [](CRaster& r) { r.Fill(3); }},
+        {"FillRect", [](CRaster& r) { r.FillRect(4u); }},
+        {"FillRect part",
+         [](CRaster& r) {
+             r.FillRect(4u, RasterRect{0, 0, 1, 1});
+         }},
+        {"CopyPixels",
+         [](CRaster& r) {
+             r.CopyPixels(rasterFromRows(2, 1, {6, 6}));
+         }},
+        {"PasteInto", [](CRaster& r) { rasterFromRows(1, 1, {6}).PasteInto(r, 1, 0); }},
+        {"CompositeOnto", [](CRaster& r) { rasterFromRows(1, 1, {6}).CompositeOnto(r, 0, 0); }},
+        {"SetPixel",
+         [](CRaster& r) {
+             r.Lock();
+             r.SetPixel(1, 0, 6);
+             r.Unlock();
+         }},
+        {"Resample", [](CRaster& r) { r.Resample(1, 1); }},
+    };
+    for (const auto& [name, write] : writes)
+        for (const bool writeTheCopy : {false, true}) {
+            CRaster original = rasterFromRows(2, 1, {7, 8});
+            CRaster copy;
+            copy.ShareFrom(original);
+            EXPECT_TRUE(copy.SharesPixelsWith(original));
+            EXPECT_EQ(copy.width(), 2);
+            write(writeTheCopy ? copy : original);
+            const CRaster& untouched = writeTheCopy ? original : copy;
+            EXPECT_EQ(topDownPixels(untouched), (std::vector<std::uint32_t>{7, 8})) << name;
+            EXPECT_NE(topDownPixels(writeTheCopy ? copy : original), topDownPixels(untouched)) << name;
+        }
+    // Pixels locked for writing are never shared: the locked pointer could still change them.
+    CRaster locked = rasterFromRows(2, 1, {7, 8});
+    locked.Lock();
+    CRaster copy;
+    copy.ShareFrom(locked);
+    EXPECT_FALSE(copy.SharesPixelsWith(locked));
+    locked.SetPixel(0, 0, 1);
+    EXPECT_EQ(copy.GetPixel(0, 0), 7u);
+}
+
 TEST(RasterAdopt, TakesABlockOfExactlyItsSizeWithoutCopying)
 {
     struct Case {

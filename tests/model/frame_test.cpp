@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 using namespace lw;
 using lwtest::solid;
 
@@ -162,4 +166,37 @@ TEST(FrameRenderTest, OutOfRangeBorderWidthsStayInRange)
     f.borderWidth = -7; // no border
     f.Render();
     EXPECT_EQ(f.image.GetPixel(0, 0), 0x00FFFFFFu);
+}
+
+TEST(FrameRenderTest, StartingAtACoveringObjectGivesThePlainPasteResult)
+{
+    // Canvas (366, 570)–(834, 630). Objects as (x, y, w, h, colour), bottom first.
+    struct Box {
+        int x, y, w, h;
+        std::uint32_t colour;
+    };
+    const std::vector<std::vector<Box>> stacks = {
+        {{366, 570, 468, 60, 0x00102030}},                                  // exactly the canvas
+        {{400, 580, 9, 9, 0x00FF0000}, {366, 570, 468, 60, 0x00102030}},    // hides the one below
+        {{366, 570, 468, 60, 0x00102030}, {400, 580, 9, 9, 0x00FF0000}},    // one above it
+        {{300, 500, 600, 200, 0x00405060}, {830, 620, 20, 20, 0x0000FF00}}, // larger than the canvas
+        {{366, 570, 468, 60, 0x80102030}},                                  // half transparent
+        {{366, 570, 467, 60, 0x00102030}},                                  // one column short
+    };
+    for (std::size_t k = 0; k < stacks.size(); ++k) {
+        CAnimation a;
+        CFrame& f = *a.firstFrame;
+        f.backgroundColour = 0x000000FF;
+        for (const Box& b : stacks[k])
+            f.AppendObject(solid(b.x, b.y, b.w, b.h, b.colour));
+        f.Render();
+        CRaster expected(f.image.width(), f.image.height());
+        f.RenderBackground(expected);
+        f.RenderInto(expected, *f.canvas);
+        const auto got = std::as_const(f.image).pixels();
+        const auto want = std::as_const(expected).pixels();
+        EXPECT_TRUE(std::equal(got.begin(), got.end(), want.begin(), want.end())) << k;
+        // An opaque object the canvas's size at the top is the frame image itself.
+        EXPECT_EQ(f.image.SharesPixelsWith(f.tail->ownImage), k <= 1) << k;
+    }
 }

@@ -142,3 +142,37 @@ TEST(Archive, FileRoundTripAndMissingFile)
     EXPECT_EQ(r.readString(), "hello");
     EXPECT_THROW(ArchiveReader::fromFile(dir.filePath("missing").toStdString()), FileError);
 }
+
+TEST(Archive, AStreamingReaderReadsWhatAViewingOneReads)
+{
+    // Records larger than the streaming window and reads that straddle its end.
+    ArchiveWriter w;
+    std::vector<std::uint8_t> big(600 * 1024 + 7);
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    for (int round = 0; round < 3; ++round) {
+        w.writeString("frame");
+        w.writeInt32(-round);
+        w.writeBytes(
+            std::span<const std::uint8_t>(big).first(big.size() - static_cast<std::size_t>(round) * 100001));
+    }
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("stream.lwd").toStdString();
+    w.saveToFile(path);
+    ArchiveReader viewing = ArchiveReader::viewing(w.data());
+    ArchiveReader streaming = ArchiveReader::streaming(path);
+    EXPECT_EQ(streaming.size(), w.size());
+    for (int round = 0; round < 3; ++round) {
+        const std::size_t n = big.size() - static_cast<std::size_t>(round) * 100001;
+        EXPECT_EQ(streaming.readString(), viewing.readString());
+        EXPECT_EQ(streaming.readInt32(), viewing.readInt32());
+        const auto expected = viewing.viewBytes(n);
+        const auto got = streaming.viewBytes(n);
+        ASSERT_TRUE(std::equal(got.begin(), got.end(), expected.begin(), expected.end())) << round;
+        EXPECT_EQ(streaming.position(), viewing.position());
+    }
+    EXPECT_TRUE(streaming.atEnd());
+    EXPECT_THROW(streaming.readUint8(), ArchiveError);
+    EXPECT_THROW(ArchiveReader::streaming(dir.filePath("missing.lwd").toStdString()), FileError);
+    EXPECT_THROW(ArchiveReader::streaming(dir.path().toStdString()), FileError);
+}
