@@ -6,6 +6,7 @@
 #include "app/widgets/editor_application.h"
 #include "app/widgets/frame_bars.h"
 #include "app/widgets/main_window.h"
+#include "started_editor.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,25 +20,8 @@ namespace {
 
 using namespace lw;
 
-struct BarsEditor {
-    std::unique_ptr<EditorApplication> app;
-    BarsEditor()
-    {
-        auto questions = std::make_unique<ScriptedEditorQuestions>();
-        questions->queueWelcome(WelcomeChoice::Blank);
-        app = std::make_unique<EditorApplication>(std::make_unique<ScriptedUiPort>(), std::move(questions));
-        EXPECT_EQ(app->start({}, {.showSplash = false, .registerWithDesktop = false}), std::nullopt);
-    }
-    template <class Bar> Bar* bar(int id) const
-    {
-        auto* dock = qobject_cast<QDockWidget*>(app->mainWindow().bar(id));
-        return dock ? qobject_cast<Bar*>(dock->widget()) : nullptr;
-    }
-    void trigger(int id) const
-    {
-        app->mainWindow().refreshCommands();
-        app->actions().action(id)->trigger();
-    }
+struct BarsEditor : test::StartedEditor {
+    BarsEditor() : StartedEditor(WelcomeChoice::Blank) {}
 };
 
 TEST(EditingBars, FrameListFollowsCommandsAndChoosesFrames)

@@ -9,6 +9,8 @@
 #include "app/widgets/symbol_import_dialog.h"
 #include "model/layer_object.h"
 
+#include "started_editor.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
@@ -22,12 +24,8 @@ using namespace lw;
 
 TEST(PropertyCommandsWindow, InsertedSymbolConvertsToABitmapFromTheImportBox)
 {
-    auto ui = std::make_unique<ScriptedUiPort>();
-    auto questions = std::make_unique<ScriptedEditorQuestions>();
-    questions->queueWelcome(WelcomeChoice::Blank);
-    EditorApplication app(std::move(ui), std::move(questions));
-    ASSERT_EQ(app.start({}, {.showSplash = false, .registerWithDesktop = false}), std::nullopt);
-    DocumentSession* doc = app.mainWindow().activeDocument();
+    const test::StartedEditor editor(WelcomeChoice::Blank);
+    DocumentSession* doc = editor.app->mainWindow().activeDocument();
     ASSERT_NE(doc, nullptr);
 
     // Answers each modal box as it opens: a cell of the grid, then the conversion.
@@ -45,8 +43,7 @@ TEST(PropertyCommandsWindow, InsertedSymbolConvertsToABitmapFromTheImportBox)
         QTimer::singleShot(10, answer);
     };
     QTimer::singleShot(10, answer);
-    app.mainWindow().refreshCommands();
-    app.actions().action(cmd::InsertSymbol)->trigger();
+    editor.trigger(cmd::InsertSymbol);
 
     CFrame& frame = doc->currentFrame();
     ASSERT_EQ(frame.ObjectCount(), 1);

@@ -9,6 +9,7 @@
 #include "model/animation_builders.h"
 #include "model/document_file.h"
 #include "platform/settings.h"
+#include "started_editor.h"
 #include "support/lwtool_runner.h"
 #include "support/picture_builders.h"
 
@@ -25,22 +26,8 @@ namespace {
 
 using namespace lw;
 
-struct Editor {
-    std::unique_ptr<EditorApplication> app;
-    Editor()
-    {
-        auto questions = std::make_unique<ScriptedEditorQuestions>();
-        questions->queueWelcome(std::nullopt);
-        app = std::make_unique<EditorApplication>(std::make_unique<ScriptedUiPort>(), std::move(questions));
-        EXPECT_EQ(app->start({}, {.showSplash = false, .registerWithDesktop = false}), std::nullopt);
-    }
-    // Runs `command`, handing its modal dialog to `drive` once it shows.
-    template <class Drive> void trigger(int command, Drive drive)
-    {
-        QTimer::singleShot(0, [drive] { drive(QApplication::activeModalWidget()); });
-        app->mainWindow().refreshCommands();
-        app->actions().action(command)->trigger();
-    }
+struct Editor : test::StartedEditor {
+    Editor() : StartedEditor(std::nullopt) {}
 };
 
 TEST(PublishingCommands, WizardBuildsItsDocumentAndPreviewOpens)
