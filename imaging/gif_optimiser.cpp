@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <new>
+#include <span>
 
 namespace lw {
 
@@ -27,27 +28,36 @@ std::vector<std::uint8_t> byteBlock(std::size_t n)
     }
 }
 
+// 1 where the raster's pixel is not opaque, in the indices' order (rows top-down).
+std::vector<std::uint8_t> transparencyOf(const CRaster& raster)
+{
+    std::vector<std::uint8_t> mask = byteBlock(raster.pixelCount());
+    for (int y = 0; y < raster.height(); ++y) {
+        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
+        std::uint8_t* out =
+            mask.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(raster.width());
+        for (int x = 0; x < raster.width(); ++x)
+            out[x] = opaque(row[x]) ? 0 : 1;
+    }
+    return mask;
+}
+
 // The frame's see-through pixels: 1 where a pixel is not opaque, in the indices' order, with the
-// size they are laid out in. DiffFrames' mask when there is one, else the raster's transparency.
+// size they are laid out in. DiffFrames' mask when there is one (read in place), else the
+// raster's transparency.
 struct Coverage {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> transparent;
+    std::vector<std::uint8_t> computed;
+    std::span<const std::uint8_t> transparent;
 };
 
 Coverage coverageOf(const GifFrame& frame)
 {
     if (!frame.transparentMask.empty())
-        return {frame.width, frame.height, frame.transparentMask};
-    const CRaster& raster = frame.raster;
-    Coverage c{raster.width(), raster.height(), byteBlock(raster.pixelCount())};
-    for (int y = 0; y < c.height; ++y) {
-        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
-        std::uint8_t* out =
-            c.transparent.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(c.width);
-        for (int x = 0; x < c.width; ++x)
-            out[x] = opaque(row[x]) ? 0 : 1;
-    }
+        return {frame.width, frame.height, {}, frame.transparentMask};
+    Coverage c{frame.raster.width(), frame.raster.height(), transparencyOf(frame.raster), {}};
+    c.transparent = c.computed;
     return c;
 }
 
@@ -67,13 +77,18 @@ void GifAnimation::DiffFrames()
     // colours of the last frame kept.
     if (!frames)
         return;
-    frames->transparentMask = coverageOf(*frames).transparent;
+    if (frames->transparentMask.empty())
+        frames->transparentMask = transparencyOf(frames->raster);
     GifFrame* p = frames.get();
     while (p->next) {
         GifFrame* q = p->next.get();
         const CRaster& before = p->raster;
         const CRaster& after = q->raster;
-        std::vector<std::uint8_t> mask = coverageOf(*q).transparent;
+        // Marked in one pass: a pixel shows the frame below when it is not opaque or has not
+        // changed colour.
+        const bool ownTransparency = q->transparentMask.empty();
+        std::vector<std::uint8_t> mask =
+            ownTransparency ? byteBlock(after.pixelCount()) : std::move(q->transparentMask);
         bool allEqual = true;
         for (int y = 0; y < after.height(); ++y) {
             const std::uint32_t* row = after.bits() + after.indexOf(0, y);
@@ -85,10 +100,12 @@ void GifAnimation::DiffFrames()
             for (int x = 0; x < after.width(); ++x) {
                 // Outside the previous raster the previous frame reads as black.
                 const std::uint32_t old = (beforeRow && x < before.width()) ? beforeRow[x] : 0;
-                if (((row[x] ^ old) & 0xFFFFFF) == 0)
+                const bool same = ((row[x] ^ old) & 0xFFFFFF) == 0;
+                if (ownTransparency)
+                    unchanged[x] = static_cast<std::uint8_t>(same || !opaque(row[x]));
+                else if (same)
                     unchanged[x] = 1;
-                else
-                    allEqual = false;
+                allEqual = allEqual && same;
             }
         }
         if (allEqual) {
@@ -108,7 +125,7 @@ void GifAnimation::DiffFrames()
 
 void GifAnimation::CropToOpaque(GifFrame& frame)
 {
-    const Coverage coverage = coverageOf(frame);
+    Coverage coverage = coverageOf(frame);
     const int w = coverage.width;
     const int h = coverage.height;
     int left = w, top = h, right = -1, bottom = -1;
@@ -128,6 +145,14 @@ void GifAnimation::CropToOpaque(GifFrame& frame)
     ensureIndices(frame, coverage.transparent.size());
     const int cw = right - left + 1;
     const int ch = bottom - top + 1;
+    if (cw == w && ch == h) {
+        // Nothing to cut away: the blocks stay as they are.
+        if (frame.transparentMask.empty())
+            frame.transparentMask = std::move(coverage.computed);
+        frame.width = static_cast<std::uint16_t>(w);
+        frame.height = static_cast<std::uint16_t>(h);
+        return;
+    }
     const bool withRaster = frame.raster.hasBlock();
     CRaster cropped(withRaster ? cw : 0, withRaster ? ch : 0);
     const std::size_t croppedCount = static_cast<std::size_t>(cw) * static_cast<std::size_t>(ch);
