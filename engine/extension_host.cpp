@@ -1,7 +1,7 @@
 #include "engine/extension_host.h"
 
-#include "model/frame.h"
 #include "engine/speed_name.h"
+#include "model/frame.h"
 
 #include <algorithm>
 #include <cctype>
@@ -72,12 +72,20 @@ int ExtensionHost::load(const std::string& folder)
             files.emplace_back(fileName, it->path().string());
     }
     std::sort(files.begin(), files.end());
-    for (const auto& [fileName, path] : files)
-        loadLibrary(path, fileName);
+    pending_.insert(pending_.end(), files.begin(), files.end());
     return 0;
 }
 
-void ExtensionHost::loadLibrary(const std::string& path, const std::string& fileName)
+void ExtensionHost::openPending() const
+{
+    if (pending_.empty())
+        return;
+    const auto files = std::exchange(pending_, {});
+    for (const auto& [fileName, path] : files)
+        loadLibrary(path, fileName);
+}
+
+void ExtensionHost::loadLibrary(const std::string& path, const std::string& fileName) const
 {
     SharedLibrary library = SharedLibrary::open(path);
     if (!library.isLoaded())
@@ -132,12 +140,14 @@ void ExtensionHost::loadLibrary(const std::string& path, const std::string& file
 
 void ExtensionHost::unload()
 {
+    pending_.clear();
     freeChain(effects_);
     freeChain(modules_);
 }
 
 const ExtensionEffect* ExtensionHost::findEffect(std::int32_t id) const
 {
+    openPending();
     for (const ExtensionEffect* e = effects_.get(); e; e = e->next.get())
         if (e->id == id)
             return e;
@@ -148,7 +158,7 @@ const ExtensionModule* ExtensionHost::findModule(const void* libraryHandle) cons
 {
     if (!libraryHandle)
         return nullptr;
-    for (const ExtensionModule* m = modules_.get(); m; m = m->next.get())
+    for (const ExtensionModule* m = modules(); m; m = m->next.get())
         if (m->handle() == libraryHandle)
             return m;
     return nullptr;

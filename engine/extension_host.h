@@ -8,6 +8,10 @@
 // loaded later wins every lookup. Libraries stay loaded until unload() or the host's end, so the
 // entry points stay valid; names and vendor texts are copied.
 //
+// load() only lists the folder; the libraries are opened on the first question about them, so a
+// program that handles documents without effects never pays for opening them. What any query
+// sees is the same as if they had been opened at once.
+//
 // Usage:
 //   lw::ExtensionHost host;
 //   host.load("/path/to/extensions");          // every *.lwx, in file-name order
@@ -15,15 +19,17 @@
 //   LWXEffectContext ctx{...};
 //   int result = host.prepare(id, ctx, frameIndex);
 //   if (result == LWX_RENDER) { ctx.target = ...; host.doRender(id, ctx, frameIndex); }
-#include "model/effect_assignment.h"
-#include "model/effect_catalog.h"
 #include "engine/lwx.h"
 #include "engine/shared_library.h"
+#include "model/effect_assignment.h"
+#include "model/effect_catalog.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace lw {
 
@@ -71,8 +77,8 @@ public:
     ExtensionHost& operator=(const ExtensionHost&) = delete;
     ~ExtensionHost() override;
 
-    // Loads every "*.lwx" file of the folder, in file-name order (so which of two duplicate ids
-    // wins does not depend on the file system). Files that do not load, or lack
+    // Loads every "*.lwx" file of the folder (when first needed, see above), in file-name order (so which of
+    // two duplicate ids wins does not depend on the file system). Files that do not load, or lack
     // LWXGetExtensions, are skipped silently (and released at once). A library that lists ids
     // but lacks LWXGetInfo is kept as a module with no effects. Ids whose LWXGetInfo returns 0,
     // or that report no name or a kind other than 1..3, are skipped; speeds are clamped to 0..5
@@ -81,8 +87,16 @@ public:
     // Deletes every effect, then releases every library.
     void unload();
 
-    const ExtensionModule* modules() const { return modules_.get(); }
-    const ExtensionEffect* effects() const { return effects_.get(); }
+    const ExtensionModule* modules() const
+    {
+        openPending();
+        return modules_.get();
+    }
+    const ExtensionEffect* effects() const
+    {
+        openPending();
+        return effects_.get();
+    }
 
     // The first effect with the id in the global list (the later-loaded library wins), or none.
     const ExtensionEffect* findEffect(std::int32_t id) const;
@@ -116,11 +130,15 @@ public:
     std::int32_t advanced(std::int32_t id, std::int32_t* param, void* parentWidget) const;
 
 private:
-    void loadLibrary(const std::string& path, const std::string& fileName);
+    // Opens the libraries listed by load() and not opened yet, in the order listed.
+    void openPending() const;
+    void loadLibrary(const std::string& path, const std::string& fileName) const;
 
-    // Effects are declared after modules so they go first on destruction (unload order).
-    std::unique_ptr<ExtensionModule> modules_;
-    std::unique_ptr<ExtensionEffect> effects_;
+    // Filled on first use, hence mutable: the queries stay const. Effects are declared after
+    // modules so they go first on destruction (unload order).
+    mutable std::vector<std::pair<std::string, std::string>> pending_; // file name, full path
+    mutable std::unique_ptr<ExtensionModule> modules_;
+    mutable std::unique_ptr<ExtensionEffect> effects_;
 };
 
 } // namespace lw

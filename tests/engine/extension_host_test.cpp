@@ -1,6 +1,7 @@
 #include "engine/extension_host.h"
 #include "engine_test_support.h"
 
+#include <dlfcn.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -187,6 +188,27 @@ TEST(ExtensionHostLoad, MissingOrEmptyFolderLoadsNothing)
     ScratchFolder empty({});
     EXPECT_EQ(host.load(empty.path()), 0);
     EXPECT_EQ(host.modules(), nullptr);
+}
+
+TEST(ExtensionHostLoad, LibrariesOpenOnlyWhenAskedAbout)
+{
+    ScratchFolder folder({"b_dup_first.lwx"});
+    const std::string path = folder.path() + "/b_dup_first.lwx";
+    auto isOpen = [&path] {
+        void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+        if (handle)
+            dlclose(handle);
+        return handle != nullptr;
+    };
+    ExtensionHost host;
+    host.load(folder.path());
+    lw::EffectAssignment none;
+    EXPECT_EQ(host.clearIfUnknown(none), 0);
+    EXPECT_FALSE(isOpen());
+    ASSERT_NE(host.findEffect(201), nullptr);
+    EXPECT_TRUE(isOpen());
+    host.unload();
+    EXPECT_FALSE(isOpen());
 }
 
 TEST(ExtensionHostLoad, LibraryWithoutGetExtensionsIsNotAnExtension)
