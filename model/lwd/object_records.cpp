@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 namespace lw {
 namespace {
@@ -24,6 +25,47 @@ constexpr std::int32_t kMaxCoordinate = 1 << 20;
 {
     throw ArchiveError(ArchiveError::Kind::BadFormat, std::string("Bad object record: ") + why);
 }
+
+// Reads 32-bit little-endian words from a byte block, so that a pixel vector is built from the
+// record in one pass (sizing it first would fill it with zeros only to overwrite them).
+struct LittleEndianWords {
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = std::uint32_t;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const std::uint32_t*;
+    using reference = std::uint32_t;
+
+    const std::uint8_t* at;
+
+    std::uint32_t operator*() const
+    {
+        return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+               static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+    }
+    LittleEndianWords& operator++()
+    {
+        at += 4;
+        return *this;
+    }
+    LittleEndianWords operator++(int)
+    {
+        const LittleEndianWords before = *this;
+        at += 4;
+        return before;
+    }
+    LittleEndianWords& operator--()
+    {
+        at -= 4;
+        return *this;
+    }
+    LittleEndianWords& operator+=(difference_type n)
+    {
+        at += 4 * n;
+        return *this;
+    }
+    difference_type operator-(const LittleEndianWords& other) const { return (at - other.at) / 4; }
+    bool operator==(const LittleEndianWords& other) const { return at == other.at; }
+};
 
 // Writes a record front to back; every layout is contiguous, so offsets follow from the order.
 class RecordBuilder {
@@ -368,13 +410,8 @@ BitmapRecord decodeBitmapRecord(std::span<const std::uint8_t> record, int versio
                               static_cast<std::size_t>(rectHeight(r.common.rect));
     if (count > (record.size() - header) / 4)
         badRecord("bitmap pixels missing");
-    const auto bytes = record.subspan(header, count * 4);
-    r.pixels.resize(count);
-    for (std::size_t i = 0; i < count; ++i)
-        r.pixels[i] = static_cast<std::uint32_t>(bytes[4 * i]) |
-                      static_cast<std::uint32_t>(bytes[4 * i + 1]) << 8 |
-                      static_cast<std::uint32_t>(bytes[4 * i + 2]) << 16 |
-                      static_cast<std::uint32_t>(bytes[4 * i + 3]) << 24;
+    const std::uint8_t* bytes = record.data() + header;
+    r.pixels.assign(LittleEndianWords{bytes}, LittleEndianWords{bytes + count * 4});
     return r;
 }
 
