@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 namespace lw {
@@ -50,21 +51,20 @@ bool CAnimation::SetSize(int width, int height)
 
 void CAnimation::RenderAllFrames()
 {
-    std::vector<const CFrame*> done;
+    // A set, so that long documents do not search every finished frame for every frame.
+    std::unordered_set<const CFrame*> done;
     for (CFrame* frame = firstFrame.get(); frame; frame = frame->next.get()) {
         // A frame's backdrop must be finished before its composites take it in.
         std::vector<CFrame*> pending{frame};
         for (CFrame* b = frame->backgroundFrame;
-             b && std::find(done.begin(), done.end(), b) == done.end() &&
-             std::find(pending.begin(), pending.end(), b) == pending.end();
+             b && !done.contains(b) && std::find(pending.begin(), pending.end(), b) == pending.end();
              b = b->backgroundFrame)
             pending.push_back(b);
         for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
-            if (std::find(done.begin(), done.end(), *it) != done.end())
+            if (!done.insert(*it).second)
                 continue;
             (*it)->UpdateAllComposites();
             (*it)->Render();
-            done.push_back(*it);
         }
     }
 }
