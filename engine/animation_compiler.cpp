@@ -32,31 +32,11 @@ EffectCall callFor(const EffectAssignment& a)
     return EffectCall{a.effectId, std::clamp<std::int32_t>(a.speed, 0, kSlowestSpeed), a.param};
 }
 
-// What the generated images of one compile may still take.
-class ImageBudget {
-public:
-    ImageBudget(std::int64_t bytes, const LWXRect& canvas)
-        : left_(bytes),
-          imageBytes_(std::int64_t{canvas.right - canvas.left} * (canvas.bottom - canvas.top) * 4)
-    {
-    }
-    // Called before each step image is made.
-    void take()
-    {
-        if (imageBytes_ > left_)
-            throw MemoryError("The effects of this animation need more memory than is available");
-        left_ -= imageBytes_;
-    }
-
-private:
-    std::int64_t left_;
-    std::int64_t imageBytes_;
-};
-
 // Appends images to one of a frame's generated lists in order of creation.
 class ChainAppender {
 public:
-    ChainAppender(std::unique_ptr<GeneratedFrame>& head, ImageBudget& budget) : slot_(&head), budget_(budget)
+    ChainAppender(std::unique_ptr<GeneratedFrame>& head, GeneratedImages& images)
+        : slot_(&head), images_(images)
     {
         while (*slot_)
             slot_ = &(*slot_)->next;
@@ -64,14 +44,14 @@ public:
     // Makes one image and appends it.
     template <typename Make> void append(Make&& make)
     {
-        budget_.take();
+        images_.take();
         *slot_ = std::make_unique<GeneratedFrame>(make());
         slot_ = &(*slot_)->next;
     }
 
 private:
     std::unique_ptr<GeneratedFrame>* slot_;
-    ImageBudget& budget_;
+    GeneratedImages& images_;
 };
 
 const CRaster* lastImage(const GeneratedFrame* head)
@@ -95,39 +75,23 @@ std::vector<CFrame*> framesOf(const CAnimation& animation)
     return frames;
 }
 
-// Builds the step images of one frame.
+// Builds the object and animation step images of one frame. Every step starts from the same
+// background, drawn once and copied for each image.
 class FrameSteps {
 public:
-    FrameSteps(const ExtensionHost& host, const LWXRect& canvas, CFrame& frame)
-        : host_(host), canvas_(canvas), frame_(frame)
+    FrameSteps(const ExtensionHost& host, const LWXRect& canvas, CFrame& frame, GeneratedImages& images)
+        : host_(host), canvas_(canvas), frame_(frame), images_(images),
+          background_(canvas.right - canvas.left, canvas.bottom - canvas.top)
     {
-    }
-
-    // The frame's background as its own rendering draws it: the background frame's image, or
-    // the background colour with the border.
-    CRaster background() const
-    {
-        CRaster image(width(), height());
-        frame_.RenderBackground(image);
-        return image;
-    }
-
-    void drawPlain(CRaster& image, const CLayerObject& object) const
-    {
-        object.ownImage.CompositeOnto(image, object.rect.left - canvas_.left, object.rect.top - canvas_.top);
-    }
-
-    void drawWith(CRaster& image, CLayerObject& object, const EffectAssignment& a, std::int32_t index,
-                  std::int32_t count) const
-    {
-        drawObjectWithEffect(host_, image, canvas_, object.ownImage, toLwx(object.rect), object.type, &object,
-                             callFor(a), index, count);
+        // The frame's background as its own rendering draws it: the background frame's image,
+        // or the background colour with the border.
+        frame_.RenderBackground(background_);
     }
 
     // Intro pass for s < 0, outro pass for s > 0.
     CRaster objectStep(std::int32_t s) const
     {
-        CRaster image = background();
+        CRaster image = images_.copyOf(background_);
         for (CLayerObject* object = frame_.head.get(); object; object = object->next.get()) {
             const EffectAssignment& a = s < 0 ? object->introEffect : object->outroEffect;
             if (!isSet(a)) {
@@ -145,7 +109,7 @@ public:
 
     CRaster animationStep(std::int32_t i, std::int32_t m) const
     {
-        CRaster image = background();
+        CRaster image = images_.copyOf(background_);
         for (CLayerObject* object = frame_.head.get(); object; object = object->next.get()) {
             if (isSet(object->animationEffect))
                 drawWith(image, *object, object->animationEffect, i, m);
@@ -153,38 +117,99 @@ public:
                 drawPlain(image, *object);
         }
         if (isSet(frame_.animationEffect)) {
-            const CRaster copy = image;
-            image.FillRect(rasterColourFromFrameColour(frame_.backgroundColour));
-            drawImageWithFrameEffect(host_, image, canvas_, copy, callFor(frame_.animationEffect), i, m);
+            // The frame's effect draws the finished step over the plain background colour.
+            const CRaster drawn = std::move(image);
+            image = images_.filled(rasterColourFromFrameColour(frame_.backgroundColour));
+            drawImageWithFrameEffect(host_, image, canvas_, drawn, callFor(frame_.animationEffect), i, m);
         }
-        return image;
-    }
-
-    // A copy of the backdrop with the source drawn over it by a frame effect.
-    CRaster transitionStep(const CRaster& backdrop, const CRaster& source, const EffectAssignment& a,
-                           std::int32_t s, std::int32_t count) const
-    {
-        CRaster image;
-        if (backdrop.width() == width() && backdrop.height() == height()) {
-            image = backdrop;
-        } else {
-            image.Create(width(), height());
-            backdrop.PasteInto(image, 0, 0);
-        }
-        drawImageWithFrameEffect(host_, image, canvas_, source, callFor(a), s, count);
         return image;
     }
 
 private:
-    int width() const { return canvas_.right - canvas_.left; }
-    int height() const { return canvas_.bottom - canvas_.top; }
+    void drawPlain(CRaster& image, const CLayerObject& object) const
+    {
+        object.ownImage.CompositeOnto(image, object.rect.left - canvas_.left, object.rect.top - canvas_.top);
+    }
+
+    void drawWith(CRaster& image, CLayerObject& object, const EffectAssignment& a, std::int32_t index,
+                  std::int32_t count) const
+    {
+        drawObjectWithEffect(host_, image, canvas_, object.ownImage, toLwx(object.rect), object.type, &object,
+                             callFor(a), index, count);
+    }
 
     const ExtensionHost& host_;
     const LWXRect canvas_;
     CFrame& frame_;
+    GeneratedImages& images_;
+    CRaster background_;
 };
 
+// A copy of the backdrop with the source drawn over it by a frame effect.
+CRaster transitionStep(const ExtensionHost& host, const LWXRect& canvas, GeneratedImages& images,
+                       const CRaster& backdrop, const CRaster& source, const EffectAssignment& a,
+                       std::int32_t s, std::int32_t count)
+{
+    const int width = canvas.right - canvas.left, height = canvas.bottom - canvas.top;
+    CRaster image;
+    if (backdrop.width() == width && backdrop.height() == height) {
+        image = images.copyOf(backdrop);
+    } else {
+        image.Create(width, height);
+        backdrop.PasteInto(image, 0, 0);
+    }
+    drawImageWithFrameEffect(host, image, canvas, source, callFor(a), s, count);
+    return image;
+}
+
 } // namespace
+
+GeneratedImages::GeneratedImages(std::int64_t budgetBytes, const LayerRect& canvas)
+    : left_(budgetBytes), imageBytes_(std::int64_t{rectWidth(canvas)} * rectHeight(canvas) * 4),
+      width_(rectWidth(canvas)), height_(rectHeight(canvas))
+{
+}
+
+void GeneratedImages::recycle(CFrame& frame)
+{
+    for (std::unique_ptr<GeneratedFrame>* list :
+         {&frame.introFrames, &frame.outroFrames, &frame.animationFrames, &frame.enterFrames,
+          &frame.leaveFrames}) {
+        for (GeneratedFrame* node = list->get(); node; node = node->next.get())
+            if (node->image.hasBlock() && node->image.width() == width_ && node->image.height() == height_)
+                spare_.push_back(std::move(node->image));
+        freeGeneratedChain(*list);
+    }
+}
+
+CRaster GeneratedImages::copyOf(const CRaster& source)
+{
+    if (spare_.empty())
+        return source;
+    CRaster image = std::move(spare_.back());
+    spare_.pop_back();
+    image.CopyPixels(source);
+    return image;
+}
+
+CRaster GeneratedImages::filled(std::uint32_t colour)
+{
+    CRaster image;
+    if (spare_.empty()) {
+        image.Create(width_, height_);
+    } else {
+        image = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    image.FillRect(colour);
+    return image;
+}
+
+void GeneratedImages::ensureRoom(std::int64_t images) const
+{
+    if (images > 0 && imageBytes_ > 0 && images > left_ / imageBytes_)
+        throw MemoryError("The effects of this animation need more memory than is available");
+}
 
 std::int32_t AnimationCompiler::objectIntroSteps(const CFrame& frame)
 {
@@ -212,61 +237,89 @@ std::int32_t AnimationCompiler::animationSteps(const CFrame& frame)
     return animated ? std::clamp<std::int32_t>(frame.delay / 10, 0, kMaxAnimationSteps) : 0;
 }
 
+std::int64_t AnimationCompiler::stepImageCount(const CFrame& frame)
+{
+    const std::int32_t intro = objectIntroSteps(frame), outro = objectOutroSteps(frame);
+    return (intro > 0 ? intro + 1 : 0) + animationSteps(frame) + (outro > 0 ? outro + 1 : 0);
+}
+
+std::int64_t AnimationCompiler::transitionImageCount(const CFrame& frame)
+{
+    return (isSet(frame.introEffect) ? stepsOf(frame.introEffect) : 0) +
+           (isSet(frame.outroEffect) ? stepsOf(frame.outroEffect) : 0);
+}
+
+void AnimationCompiler::compileSteps(const LayerRect& canvasRect, CFrame& frame,
+                                     GeneratedImages& images) const
+{
+    const std::int32_t introSteps = objectIntroSteps(frame), m = animationSteps(frame),
+                       outroSteps = objectOutroSteps(frame);
+    if (!canvasHasPixels(canvasRect) || (introSteps == 0 && m == 0 && outroSteps == 0))
+        return;
+    const FrameSteps steps(host_, toLwx(canvasRect), frame, images);
+    if (const std::int32_t n = introSteps; n > 0) {
+        ChainAppender intro(frame.introFrames, images);
+        for (std::int32_t s = -(n + 1); s <= -1; ++s)
+            intro.append([&] { return steps.objectStep(s); });
+    }
+    if (m > 0) {
+        ChainAppender animated(frame.animationFrames, images);
+        for (std::int32_t i = 0; i < m; ++i)
+            animated.append([&] { return steps.animationStep(i, m); });
+    }
+    if (const std::int32_t n = outroSteps; n > 0) {
+        ChainAppender outro(frame.outroFrames, images);
+        for (std::int32_t s = 1; s <= n + 1; ++s)
+            outro.append([&] { return steps.objectStep(s); });
+    }
+}
+
+void AnimationCompiler::compileTransitions(const LayerRect& canvasRect, CFrame& frame, const CFrame& previous,
+                                           const CFrame& following, GeneratedImages& images) const
+{
+    if (!canvasHasPixels(canvasRect))
+        return;
+    const LWXRect canvas = toLwx(canvasRect);
+    if (isSet(frame.introEffect)) {
+        const std::int32_t n = stepsOf(frame.introEffect);
+        const CRaster* backdrop = lastImage(previous.outroFrames.get());
+        const CRaster* source = firstImage(frame.introFrames.get());
+        const CRaster& from = backdrop ? *backdrop : previous.image;
+        const CRaster& what = source ? *source : frame.image;
+        ChainAppender enter(frame.enterFrames, images);
+        for (std::int32_t s = -n; s <= -1; ++s)
+            enter.append(
+                [&] { return transitionStep(host_, canvas, images, from, what, frame.introEffect, s, -n); });
+    }
+    if (isSet(frame.outroEffect)) {
+        const std::int32_t n = stepsOf(frame.outroEffect);
+        const CRaster* backdrop = firstImage(following.introFrames.get());
+        const CRaster* source = lastImage(frame.outroFrames.get());
+        const CRaster& to = backdrop ? *backdrop : following.image;
+        const CRaster& what = source ? *source : frame.image;
+        ChainAppender leave(frame.leaveFrames, images);
+        for (std::int32_t s = 1; s <= n; ++s)
+            leave.append(
+                [&] { return transitionStep(host_, canvas, images, to, what, frame.outroEffect, s, n); });
+    }
+}
+
 void AnimationCompiler::compile(CAnimation& animation) const
 {
     const std::vector<CFrame*> frames = framesOf(animation);
+    const LayerRect& canvas = animation.canvasRect;
+    GeneratedImages images(budget_, canvas);
     for (CFrame* frame : frames)
-        frame->ClearGenerated();
-    const LWXRect canvas = toLwx(animation.canvasRect);
-    if (canvas.right <= canvas.left || canvas.bottom <= canvas.top)
+        images.recycle(*frame);
+    if (!canvasHasPixels(canvas))
         return;
-    ImageBudget budget(budget_, canvas);
-
-    for (CFrame* frame : frames) {
-        const FrameSteps steps(host_, canvas, *frame);
-        if (const std::int32_t n = objectIntroSteps(*frame); n > 0) {
-            ChainAppender intro(frame->introFrames, budget);
-            for (std::int32_t s = -(n + 1); s <= -1; ++s)
-                intro.append([&] { return steps.objectStep(s); });
-        }
-        if (const std::int32_t m = animationSteps(*frame); m > 0) {
-            ChainAppender animated(frame->animationFrames, budget);
-            for (std::int32_t i = 0; i < m; ++i)
-                animated.append([&] { return steps.animationStep(i, m); });
-        }
-        if (const std::int32_t n = objectOutroSteps(*frame); n > 0) {
-            ChainAppender outro(frame->outroFrames, budget);
-            for (std::int32_t s = 1; s <= n + 1; ++s)
-                outro.append([&] { return steps.objectStep(s); });
-        }
-    }
-
+    for (CFrame* frame : frames)
+        compileSteps(canvas, *frame, images);
     // Transitions need every frame's object steps: they start from the neighbours' images.
     for (std::size_t k = 0; k < frames.size(); ++k) {
-        CFrame& frame = *frames[k];
-        const FrameSteps steps(host_, canvas, frame);
-        if (isSet(frame.introEffect)) {
-            const std::int32_t n = stepsOf(frame.introEffect);
-            const CFrame& previous = *(k == 0 ? frames.back() : frames[k - 1]);
-            const CRaster* backdrop = lastImage(previous.outroFrames.get());
-            const CRaster* source = firstImage(frame.introFrames.get());
-            const CRaster& from = backdrop ? *backdrop : previous.image;
-            const CRaster& what = source ? *source : frame.image;
-            ChainAppender enter(frame.enterFrames, budget);
-            for (std::int32_t s = -n; s <= -1; ++s)
-                enter.append([&] { return steps.transitionStep(from, what, frame.introEffect, s, -n); });
-        }
-        if (isSet(frame.outroEffect)) {
-            const std::int32_t n = stepsOf(frame.outroEffect);
-            const CFrame& following = *(k + 1 == frames.size() ? frames.front() : frames[k + 1]);
-            const CRaster* backdrop = firstImage(following.introFrames.get());
-            const CRaster* source = lastImage(frame.outroFrames.get());
-            const CRaster& to = backdrop ? *backdrop : following.image;
-            const CRaster& what = source ? *source : frame.image;
-            ChainAppender leave(frame.leaveFrames, budget);
-            for (std::int32_t s = 1; s <= n; ++s)
-                leave.append([&] { return steps.transitionStep(to, what, frame.outroEffect, s, n); });
-        }
+        const CFrame& previous = *(k == 0 ? frames.back() : frames[k - 1]);
+        const CFrame& following = *(k + 1 == frames.size() ? frames.front() : frames[k + 1]);
+        compileTransitions(canvas, *frames[k], previous, following, images);
     }
 }
 

@@ -1,6 +1,7 @@
 // AnimationCompiler's second phase: the display order of the compiled images.
 #include "engine/animation_compiler.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace lw {
@@ -13,7 +14,9 @@ void appendChain(FrameSequence& sequence, const GeneratedFrame* head)
         sequence.append(&head->image, kMinSequenceDelay);
 }
 
-void emitFrame(FrameSequence& sequence, const CFrame& frame)
+} // namespace
+
+void AnimationCompiler::appendFrame(FrameSequence& sequence, const CFrame& frame)
 {
     appendChain(sequence, frame.enterFrames.get());
     appendChain(sequence, frame.introFrames.get());
@@ -25,18 +28,12 @@ void emitFrame(FrameSequence& sequence, const CFrame& frame)
     appendChain(sequence, frame.leaveFrames.get());
 }
 
-} // namespace
-
-FrameSequence AnimationCompiler::buildSequence(const CAnimation& animation, const CFrame* singleFrame,
-                                               const CFrame* startFrame) const
+std::vector<const CFrame*> AnimationCompiler::framesToEmit(const CAnimation& animation,
+                                                           const CFrame* singleFrame,
+                                                           const CFrame* startFrame)
 {
-    const LayerRect& canvas = animation.canvasRect;
-    FrameSequence sequence(rectWidth(canvas), rectHeight(canvas), singleFrame ? 0 : animation.loopCount,
-                           animation.linkUrl);
-    if (singleFrame) {
-        emitFrame(sequence, *singleFrame);
-        return sequence;
-    }
+    if (singleFrame)
+        return {singleFrame};
     std::vector<const CFrame*> frames;
     std::size_t start = 0;
     for (const CFrame* f = animation.firstFrame.get(); f; f = f->next.get()) {
@@ -44,11 +41,24 @@ FrameSequence AnimationCompiler::buildSequence(const CAnimation& animation, cons
             start = frames.size();
         frames.push_back(f);
     }
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-        const CFrame& frame = *frames[(start + i) % frames.size()];
-        if (!frame.masterFrame)
-            emitFrame(sequence, frame);
-    }
+    std::rotate(frames.begin(), frames.begin() + static_cast<std::ptrdiff_t>(start), frames.end());
+    std::erase_if(frames, [](const CFrame* f) { return f->masterFrame != 0; });
+    return frames;
+}
+
+FrameSequence AnimationCompiler::emptySequence(const CAnimation& animation, bool singleFrame)
+{
+    const LayerRect& canvas = animation.canvasRect;
+    return FrameSequence(rectWidth(canvas), rectHeight(canvas), singleFrame ? 0 : animation.loopCount,
+                         animation.linkUrl);
+}
+
+FrameSequence AnimationCompiler::buildSequence(const CAnimation& animation, const CFrame* singleFrame,
+                                               const CFrame* startFrame) const
+{
+    FrameSequence sequence = emptySequence(animation, singleFrame != nullptr);
+    for (const CFrame* frame : framesToEmit(animation, singleFrame, startFrame))
+        appendFrame(sequence, *frame);
     return sequence;
 }
 

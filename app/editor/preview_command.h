@@ -1,6 +1,7 @@
 #pragma once
 // The three preview commands and the GIF settings dialog's two previews: what they play.
 #include "app/editor/gif_save_command.h"
+#include "app/editor/preview_player.h"
 #include "imaging/frame_sequence.h"
 #include "model/document.h"
 
@@ -20,6 +21,14 @@ enum class PreviewRange { Whole, FromCurrent, CurrentOnly };
 // edit. Throws MemoryError when the compiled images do not fit.
 FrameSequence buildPreviewSequence(CLWDoc& doc, const ExtensionHost& host, PreviewRange range,
                                    const CFrame& current);
+
+// The same sequence for the preview window, compiled as it plays: with the wait cursor, commits
+// and renders every frame and compiles the first frame shown; the player compiles the others
+// when it needs them. It refers to the document, which must neither change nor go while it
+// lives (the preview is modal); a change makes it invalid. Throws MemoryError when the compiled
+// images would not fit.
+std::unique_ptr<GrowingSequence> startPreview(CLWDoc& doc, const ExtensionHost& host, PreviewRange range,
+                                              const CFrame& current);
 
 // A decoded GIF and the sequence of its composed images, which the player owns together.
 struct GifPlayback {

@@ -19,6 +19,11 @@ PreviewPlayer::PreviewPlayer(FrameSequence sequence, PreviewTimer& timer, bool p
 {
 }
 
+PreviewPlayer::PreviewPlayer(std::unique_ptr<GrowingSequence> growing, PreviewTimer& timer)
+    : growing_(std::move(growing)), timer_(timer), pickMode_(false)
+{
+}
+
 PreviewPlayer::~PreviewPlayer()
 {
     timer_.stop();
@@ -31,22 +36,45 @@ void PreviewPlayer::show(const SequenceFrame* entry)
         timer_.start(current_->delay * 10);
 }
 
+const SequenceFrame* PreviewPlayer::first()
+{
+    if (!growing_)
+        return sequence_.first();
+    if (growing_->valid() && growing_->sequence().empty())
+        growing_->extend();
+    return growing_->valid() ? growing_->sequence().first() : nullptr;
+}
+
 void PreviewPlayer::start()
 {
     index_ = 0;
-    show(sequence_.first());
+    show(first());
 }
 
 void PreviewPlayer::timeout()
 {
     if (!current_)
         return;
+    if (growing_ && !growing_->valid()) {
+        // The images belong to a document that has changed since: show nothing rather than them.
+        current_ = nullptr;
+        timer_.stop();
+        return;
+    }
+    compileAhead();
     if (current_->next) {
         ++index_;
         show(current_->next.get());
     } else {
         start();
     }
+}
+
+bool PreviewPlayer::compileAhead()
+{
+    if (!growing_ || !current_ || current_->next || !growing_->valid())
+        return false;
+    return growing_->extend(); // every frame brings at least one image
 }
 
 QRect PreviewPlayer::imageRect(QSize view) const
@@ -74,13 +102,13 @@ PreviewClick PreviewPlayer::click(QPoint point, QSize view, const UrlOpener& ope
         picked_ = (pixel & 0x0000FF00u) | (pixel & 0xFFu) << 16 | (pixel >> 16 & 0xFFu);
         return PreviewClick::Picked;
     }
-    if (sequence_.linkText.empty()) {
+    if (sequence().linkText.empty()) {
         ui.messageBox(Message{QCoreApplication::translate("Preview", noLinkText()).toStdString(),
                               kProductName, MsgIcon::None, MsgButtons::Ok});
         return PreviewClick::NoLink;
     }
     if (open)
-        open(sequence_.linkText);
+        open(sequence().linkText);
     return PreviewClick::OpenedLink;
 }
 

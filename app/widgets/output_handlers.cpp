@@ -30,16 +30,16 @@ void preview(MainWindow& window, const ExtensionHost& host, UiPort& ui, PreviewR
     DocumentSession* session = window.activeDocument();
     if (!session)
         return;
-    FrameSequence sequence;
+    std::unique_ptr<GrowingSequence> sequence;
     try {
-        sequence = buildPreviewSequence(session->doc, host, range, session->currentFrame());
+        sequence = startPreview(session->doc, host, range, session->currentFrame());
     } catch (const MemoryError& e) {
         ui.messageBox(Message{e.what(), kProductName, MsgIcon::Error, MsgButtons::Ok});
         return;
     }
-    if (sequence.empty())
+    if (sequence->sequence().empty())
         return;
-    PreviewDialog::play(&window, std::move(sequence), nullptr, openInBrowser, ui);
+    PreviewDialog::play(&window, std::move(sequence), openInBrowser, ui);
     window.documentChanged(session);
 }
 

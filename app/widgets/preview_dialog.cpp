@@ -1,5 +1,9 @@
 #include "app/widgets/preview_dialog.h"
 
+#include "platform/application_names.h"
+#include "platform/errors.h"
+#include "platform/ui_port.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -82,17 +86,55 @@ QtPreviewTimer::QtPreviewTimer(std::function<void()> fired)
     QObject::connect(&timer_, &QTimer::timeout, std::move(fired));
 }
 
-PreviewDialog::PreviewDialog(FrameSequence sequence, std::unique_ptr<GifAnimation> images, bool pickColour,
-                             UrlOpener open, UiPort& ui, QWidget* parent)
+PreviewDialog::PreviewDialog(bool pickColour, UiPort& ui, QWidget* parent)
     : QDialog(parent), timer_([this] {
-          player_->timeout();
+          compiling([this] { player_->timeout(); });
           view_->imageChanged();
-      })
+          compileAheadSoon();
+      }),
+      ui_(ui)
 {
     setWindowTitle(pickColour ? tr("Выбор прозрачности  цвета") : tr(" Предпросмотр  "));
-    player_ = std::make_unique<PreviewPlayer>(std::move(sequence), timer_, pickColour, std::move(images));
+}
+
+PreviewDialog::PreviewDialog(FrameSequence sequence, std::unique_ptr<GifAnimation> images, bool pickColour,
+                             UrlOpener open, UiPort& ui, QWidget* parent)
+    : PreviewDialog(pickColour, ui, parent)
+{
+    begin(std::make_unique<PreviewPlayer>(std::move(sequence), timer_, pickColour, std::move(images)),
+          std::move(open), pickColour);
+}
+
+PreviewDialog::PreviewDialog(std::unique_ptr<GrowingSequence> growing, UrlOpener open, UiPort& ui,
+                             QWidget* parent)
+    : PreviewDialog(false, ui, parent)
+{
+    begin(std::make_unique<PreviewPlayer>(std::move(growing), timer_), std::move(open), false);
+    compileAheadSoon();
+}
+
+void PreviewDialog::compiling(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const MemoryError& e) {
+        player_->stop();
+        ui_.messageBox(Message{e.what(), kProductName, MsgIcon::Error, MsgButtons::Ok});
+        reject();
+    }
+}
+
+void PreviewDialog::compileAheadSoon()
+{
+    // Queued behind the paint the image change asked for, so the image shows first.
+    QTimer::singleShot(0, this, [this] { compiling([this] { player_->compileAhead(); }); });
+}
+
+void PreviewDialog::begin(std::unique_ptr<PreviewPlayer> player, UrlOpener open, bool pickColour)
+{
+    player_ = std::move(player);
     view_ = new PreviewView(
-        *player_, std::move(open), ui, [this] { showPicked(); }, this);
+        *player_, std::move(open), ui_, [this] { showPicked(); }, this);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(view_, 1);
@@ -116,7 +158,7 @@ PreviewDialog::PreviewDialog(FrameSequence sequence, std::unique_ptr<GifAnimatio
         column->addLayout(row);
     }
     // Without a window manager a maximised window keeps its own size: start at the whole screen.
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
     player_->start();
@@ -140,6 +182,13 @@ void PreviewDialog::showPicked()
         QStringLiteral("background-color: %1; border: 1px solid black;").arg(shown.name()));
     if (auto* buttons = findChild<QDialogButtonBox*>())
         buttons->button(QDialogButtonBox::Ok)->setEnabled(true);
+}
+
+void PreviewDialog::play(QWidget* parent, std::unique_ptr<GrowingSequence> growing, UrlOpener open,
+                         UiPort& ui)
+{
+    PreviewDialog dialog(std::move(growing), std::move(open), ui, parent);
+    dialog.exec();
 }
 
 void PreviewDialog::play(QWidget* parent, FrameSequence sequence, std::unique_ptr<GifAnimation> images,

@@ -5,6 +5,7 @@
 #include "app/editor/preview_player.h"
 
 #include "engine/extension_host.h"
+#include "model/edit_scope.h"
 #include "platform/ui_port.h"
 
 #include <QCoreApplication>
@@ -141,7 +142,45 @@ TEST(PreviewCommand, EachRangePlaysItsFrames)
         for (const SequenceFrame* e = sequence.first(); e; e = e->next.get())
             got.push_back(e->delay);
         EXPECT_EQ(got, delays) << static_cast<int>(range);
+
+        // The window's player starts from the first frame alone, compiles the rest as it
+        // plays, and plays the same frames round twice.
+        auto growing = startPreview(doc, host, range, second);
+        EXPECT_EQ(growing->sequence().size(), 1u);
+        FakeTimer timer;
+        PreviewPlayer player(std::move(growing), timer);
+        player.start();
+        for (std::size_t i = 0; i < 2 * delays.size(); ++i)
+            player.timeout();
+        std::vector<int> played;
+        for (const int ms : timer.started)
+            played.push_back(ms / 10);
+        std::vector<int> twice = delays;
+        twice.insert(twice.end(), delays.begin(), delays.end());
+        twice.push_back(delays[0]);
+        EXPECT_EQ(played, twice) << static_cast<int>(range);
     }
+}
+
+TEST(PreviewCommand, APreviewStopsShowingImagesOnceTheDocumentChanges)
+{
+    ExtensionHost host;
+    CLWDoc doc;
+    ASSERT_TRUE(doc.animation.SetSize(8, 4));
+    doc.animation.AppendFrame();
+    FakeTimer timer;
+    PreviewPlayer player(startPreview(doc, host, PreviewRange::Whole, *doc.animation.firstFrame), timer);
+    player.start();
+    EXPECT_EQ(player.image(), &doc.animation.firstFrame->image);
+    {
+        EditScope edit(doc, nullptr);
+        doc.animation.firstFrame->delay = 50;
+        edit.announce(DocumentChange::FrameChanged);
+    }
+    player.timeout();
+    EXPECT_EQ(player.image(), nullptr);
+    EXPECT_FALSE(timer.running);
+    EXPECT_FALSE(player.compileAhead());
 }
 
 } // namespace
