@@ -1,7 +1,7 @@
 #pragma once
-// GIF's variable-width LZW coder: one is made per frame. The encoder finds strings through
-// (prefix code, byte) hash chains, so no string is ever copied; the decoder keeps a
-// prefix/suffix table and writes each string backwards into place.
+// GIF's variable-width LZW coder: one is made per frame. The encoder finds strings through an
+// open-addressed table keyed by (prefix code, byte), so no string is ever copied; the decoder
+// keeps a prefix/suffix table and writes each string backwards into place.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -44,9 +44,10 @@ private:
     template <class Sink>
     std::size_t decodeInto(std::span<const std::uint8_t> data, int minCodeSize, Sink& sink);
 
-    // Encoder: open-addressed table; each slot holds (prefix << 8 | byte) << 12 | code, and
-    // all ones when empty (no string key reaches that value).
-    static constexpr int kHashSize = 8192;
+    // Encoder: an open-addressed table at most an eighth full; each slot holds
+    // (prefix << 8 | byte) << 12 | code, and all ones when empty (a string with those bits would
+    // be byte 255 after code 4095 coded as 4095 itself).
+    static constexpr int kHashSize = 32768;
     std::array<std::uint32_t, kHashSize> hashSlots_;
 
     // Decoder: per code its last byte, first byte, length and prefix code.

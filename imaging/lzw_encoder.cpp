@@ -1,13 +1,16 @@
 #include "imaging/lzw_codec.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace lw {
 
 namespace {
 
-// Bits go out least significant first; whole bytes leave the accumulator as soon as they fill.
+// Bits go out least significant first. Every code stores all eight bytes of the accumulator
+// and moves on by the whole bytes in it, so there is no branch per byte; the output therefore
+// needs seven bytes of room past the data (see maxEncodedSize).
 class BitWriter {
 public:
     explicit BitWriter(std::uint8_t* out) : out_(out), start_(out) {}
@@ -15,11 +18,14 @@ public:
     {
         acc_ |= static_cast<std::uint64_t>(code) << bits_;
         bits_ += width;
-        while (bits_ >= 8) {
-            *out_++ = static_cast<std::uint8_t>(acc_);
-            acc_ >>= 8;
-            bits_ -= 8;
-        }
+        std::uint64_t bytes = acc_;
+        if constexpr (std::endian::native == std::endian::big)
+            bytes = __builtin_bswap64(bytes);
+        std::memcpy(out_, &bytes, 8);
+        const int whole = bits_ >> 3;
+        out_ += whole;
+        acc_ >>= whole * 8;
+        bits_ &= 7;
     }
     // Pads the last byte with zero bits.
     std::size_t finish()
@@ -38,26 +44,37 @@ private:
     int bits_ = 0;
 };
 
-// Cheap on purpose: every lookup waits for the previous one, so the hash sits on the critical
-// path. The multiply spreads the prefix codes over the table: with prefix ^ byte << 5 alone,
-// the pairs of one-byte strings pile up on the same slots and linear probing runs long.
-inline std::uint32_t slotOf(std::uint32_t prefix, std::uint32_t c)
-{
-    return (prefix * 0x9E37u ^ c << 5) & 0x1FFF;
-}
+// A string's slot is its prefix code xor a fixed random value of its last byte. Each lookup
+// waits for the previous one, and this puts a single xor between a loaded code and the next
+// load; the random values keep the strings of one prefix apart and those of one byte too.
+struct ByteScatter {
+    std::uint32_t value[256];
+    constexpr ByteScatter() : value{}
+    {
+        std::uint32_t x = 0x12345u; // xorshift
+        for (std::uint32_t& v : value) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            v = x & 0x7FFF;
+        }
+    }
+};
+constexpr ByteScatter kScatter;
 
 } // namespace
 
 std::size_t LzwCodec::maxEncodedSize(std::size_t n)
 {
     // Every code takes at most 12 bits: one per input byte, the leading clear code, a clear code
-    // for every 4090-odd codes and the end code.
+    // for every 4090-odd codes and the end code; then the writer's seven bytes of room.
     const std::size_t codes = n + 3 + n / 4000;
-    return (codes * 12 + 7) / 8 + 1;
+    return (codes * 12 + 7) / 8 + 8;
 }
 
 std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSize, std::uint8_t* out)
 {
+    static_assert(kHashSize > 0x7FFF && (kHashSize & (kHashSize - 1)) == 0);
     const std::size_t n = input.size();
     if (n == 0)
         return 0;
@@ -75,10 +92,14 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
     writer.put(clear, width);
     const std::uint8_t* data = input.data();
     std::uint32_t prefix = data[0];
+    // The next byte's scatter value is read a step ahead, so that a new string's first lookup
+    // does not wait for it.
+    std::uint32_t scatter = kScatter.value[data[1 % n]];
     for (std::size_t p = 1; p < n; ++p) {
         const std::uint8_t c = data[p];
         const std::uint32_t key = (prefix << 8 | c) << 12;
-        std::uint32_t slot = slotOf(prefix, c);
+        std::uint32_t slot = prefix ^ scatter;
+        scatter = kScatter.value[data[p + 1 < n ? p + 1 : p]];
         std::uint32_t entry;
         while (((entry = hashSlots_[slot]) & 0xFFFFF000u) != key) {
             if (entry == kEmpty)
@@ -89,8 +110,9 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
             prefix = entry & 0xFFF;
             continue;
         }
-        if (freeCode < static_cast<std::uint32_t>(kMaxCodes))
-            hashSlots_[slot] = key | freeCode++;
+        // A new string. Codes run out exactly when the clear code below is due, so there is
+        // always one free here.
+        hashSlots_[slot] = key | freeCode++;
         writer.put(prefix, width);
         if (++last == threshold) {
             ++width;
