@@ -1,7 +1,8 @@
 #pragma once
 // GIF's variable-width LZW coder: one is made per frame. The encoder finds strings through an
 // open-addressed table keyed by (prefix code, byte), so no string is ever copied; the decoder
-// keeps a prefix/suffix table and writes each string backwards into place.
+// copies each string from where it last appeared in the output, and keeps a prefix/suffix table
+// to spell strings backwards where the output cannot serve.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -41,8 +42,18 @@ public:
                       std::span<std::uint8_t> out);
 
 private:
+    // Where decoding stands: the next code's first bit and the table's state.
+    struct DecodeState {
+        std::size_t bit = 0;
+        int clear = 0;
+        int freeCode = 0;
+        int width = 0;
+        int previous = -1;
+    };
+    DecodeState startDecoding(int minCodeSize);
+    void addEntry(DecodeState& st, int prefix, std::uint8_t byte);
     template <class Sink>
-    std::size_t decodeInto(std::span<const std::uint8_t> data, int minCodeSize, Sink& sink);
+    std::size_t decodeInto(std::span<const std::uint8_t> data, DecodeState& st, Sink& sink);
 
     // Encoder: an open-addressed table at most an eighth full; each slot holds
     // (prefix << 8 | byte) << 12 | code, and all ones when empty (a string with those bits would
@@ -50,11 +61,13 @@ private:
     static constexpr int kHashSize = 32768;
     std::array<std::uint32_t, kHashSize> hashSlots_;
 
-    // Decoder: per code its last byte, first byte, length and prefix code.
+    // Decoder: per code its last byte, first byte, length and prefix code, and where in the
+    // output its string can be copied from.
     std::array<std::uint8_t, kMaxCodes> suffix_;
     std::array<std::uint8_t, kMaxCodes> first_;
     std::array<std::uint16_t, kMaxCodes> length_;
     std::array<std::int16_t, kMaxCodes> prefix_;
+    std::array<const std::uint8_t*, kMaxCodes> source_;
 };
 
 } // namespace lw

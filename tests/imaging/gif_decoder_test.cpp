@@ -1,10 +1,12 @@
 #include "giflib_reference.h"
 #include "imaging/gif_animation.h"
+#include "imaging/lzw_codec.h"
 #include "platform/errors.h"
 #include "platform/ui_port.h"
 #include "support/raster_builders.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace lw;
 using lwtest::BitPacker;
@@ -461,4 +463,53 @@ TEST(LzwDecoder, CodeSizesOutsideOneToEightLeaveZeros)
         readAll(gif, gifAroundData(1, 1, s, p.finish()));
         EXPECT_EQ(gif.frames->indices, (Bytes{0}));
     }
+}
+
+TEST(LzwDecoder, WholeImageMatchesTheStringByStringPathOnDamagedData)
+{
+    // Decode copies strings from the output in 16-byte steps; a window as large as the image goes
+    // string by string through the prefix table. Both must agree on every stream, whole or
+    // damaged, and on outputs shorter or longer than the data's image.
+    std::mt19937 rng(5);
+    for (int s : {2, 5, 8})
+        for (int shape = 0; shape < 3; ++shape) {
+            // Noise, long runs (strings longer than a step, repeated codes), and runs of noise.
+            Bytes input(60000);
+            for (std::size_t i = 0; i < input.size(); ++i) {
+                const auto noise = static_cast<std::uint8_t>(rng() % (1u << s));
+                input[i] = shape == 0 || i == 0 ? noise
+                           : shape == 1         ? (rng() % 500 ? input[i - 1] : noise)
+                                                : (i / 40 % 2 ? input[i - 1] : noise);
+            }
+            LzwCodec codec;
+            Bytes data(LzwCodec::maxEncodedSize(input.size()));
+            data.resize(codec.Encode(input, s, data.data()));
+            for (int damage = 0; damage < 5; ++damage) {
+                Bytes d = data;
+                std::size_t outSize = input.size();
+                if (damage == 1)
+                    d.resize(d.size() * 2 / 3);
+                if (damage == 2)
+                    for (int k = 0; k < 20; ++k)
+                        d[rng() % d.size()] ^= static_cast<std::uint8_t>(1u << (rng() % 8));
+                if (damage == 3)
+                    outSize = input.size() - 1 - rng() % 3000;
+                if (damage == 4)
+                    outSize = input.size() + 40;
+                Bytes whole(outSize, 0);
+                Bytes window(outSize, 0);
+                const std::size_t written = codec.Decode(d, s, whole);
+                const int w = static_cast<int>(outSize);
+                codec.DecodeWindow(d, s, LzwCodec::Window{w, 1, false, w, 1}, window);
+                ASSERT_EQ(whole, window) << "size " << s << " shape " << shape << " damage " << damage;
+                if (damage == 0 || damage == 4) {
+                    EXPECT_EQ(written, input.size());
+                    EXPECT_TRUE(std::equal(input.begin(), input.end(), whole.begin()));
+                }
+                if (damage == 4) {
+                    EXPECT_EQ(Bytes(whole.begin() + static_cast<std::ptrdiff_t>(input.size()), whole.end()),
+                              Bytes(40, 0));
+                }
+            }
+        }
 }
