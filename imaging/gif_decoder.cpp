@@ -56,6 +56,20 @@ public:
         pos_ += n;
         return true;
     }
+    // The total length of the sub-blocks from here up to the zero length; false when the data
+    // ends first. Reads nothing.
+    bool subBlocksLength(std::size_t& total) const
+    {
+        total = 0;
+        for (std::size_t at = pos_; at < data_.size();) {
+            const std::size_t length = data_[at];
+            if (length == 0)
+                return true;
+            total += length;
+            at += 1 + length;
+        }
+        return false;
+    }
     // Skips sub-blocks, starting with an already read length, until a zero length.
     bool skipSubBlocks(int length)
     {
@@ -192,9 +206,18 @@ int GifAnimation::Read(std::span<const std::uint8_t> data, UiPort& ui)
         if (!in.byte(codeSize))
             return ImageResult::Truncated;
         frame.codeSize = static_cast<std::uint8_t>(codeSize);
-        // The data grows only with what is actually there, whatever the image size claims.
+        // The data takes only what is actually there, whatever the image size claims, and is
+        // measured first so that it is copied once.
         std::vector<std::uint8_t>& out = frame.compressed;
         out.clear();
+        std::size_t total = 0;
+        if (!in.subBlocksLength(total))
+            return ImageResult::Truncated;
+        try {
+            out.reserve(total);
+        } catch (const std::bad_alloc&) {
+            throw MemoryError();
+        }
         int length = 0;
         for (;;) {
             if (!in.byte(length))
@@ -204,11 +227,7 @@ int GifAnimation::Read(std::span<const std::uint8_t> data, UiPort& ui)
             const std::uint8_t* block = nullptr;
             if (!in.take(static_cast<std::size_t>(length), block))
                 return ImageResult::Truncated;
-            try {
-                out.insert(out.end(), block, block + length);
-            } catch (const std::bad_alloc&) {
-                throw MemoryError();
-            }
+            out.insert(out.end(), block, block + length); // within the reserved size
         }
         frame.compressedLength = static_cast<int>(std::min<std::size_t>(out.size(), 0x7FFFFFFF));
         return ImageResult::Complete;
