@@ -23,6 +23,25 @@ int tableSizeCode(int size)
     return code;
 }
 
+// The bits set in any index: some index needs more than b bits exactly when this value does.
+// Eight bytes at a time, as it runs over every pixel of every frame.
+unsigned bitsOfAll(const std::vector<std::uint8_t>& indices)
+{
+    std::uint64_t bits = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= indices.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, indices.data() + i, 8);
+        bits |= word;
+    }
+    for (; i < indices.size(); ++i)
+        bits |= indices[i];
+    bits |= bits >> 32;
+    bits |= bits >> 16;
+    bits |= bits >> 8;
+    return static_cast<unsigned>(bits & 0xFF);
+}
+
 class ByteSink {
 public:
     explicit ByteSink(std::vector<std::uint8_t>& out) : out_(out) {}
@@ -64,10 +83,9 @@ void GifAnimation::EncodeFrames()
             if (f->indices.size() != n)
                 f->indices.resize(n, 0);
             // The code size must cover every index, or the roots would be wrong.
-            const std::uint8_t largest = n ? *std::max_element(f->indices.begin(), f->indices.end()) : 0;
             int codeSize = std::clamp<int>(f->codeSize, 2, 8);
-            if (largest >= (1 << codeSize))
-                codeSize = codeSizeFor(largest + 1);
+            if (codeSize < 8 && bitsOfAll(f->indices) >> codeSize != 0)
+                codeSize = codeSizeFor(*std::max_element(f->indices.begin(), f->indices.end()) + 1);
             f->codeSize = static_cast<std::uint8_t>(codeSize);
             if (scratch.size() < LzwCodec::maxEncodedSize(n))
                 scratch.resize(LzwCodec::maxEncodedSize(n));

@@ -301,6 +301,33 @@ TEST(GifWriter, CodeSizeFollowsTheColourCount)
     EXPECT_EQ(codeSizeFor(129), 8);
 }
 
+TEST(GifWriter, CodeSizeWidensToTheLargestIndex)
+{
+    // A frame's code size is only where coding starts: an index beyond it, in any byte of the
+    // frame, widens it to fit, and the data decodes back to the same indices.
+    struct Case {
+        int codeSize;
+        std::size_t at;
+        std::uint8_t index;
+        int expected;
+    };
+    for (const Case& c : {Case{2, 3, 200, 8}, Case{2, 17, 5, 3}, Case{3, 16, 8, 4}, Case{4, 0, 15, 4},
+                          Case{5, 17, 63, 6}, Case{8, 9, 255, 8}}) {
+        GifAnimation gif;
+        gif.SetScreenSize(18, 1);
+        GifFrame& f = gif.AddFrame(CRaster(18, 1));
+        f.indices.assign(18, 1);
+        f.indices[c.at] = c.index;
+        f.codeSize = static_cast<std::uint8_t>(c.codeSize);
+        gif.EncodeFrames();
+        EXPECT_EQ(f.codeSize, c.expected) << c.at;
+        Bytes back(18, 0);
+        LzwCodec codec;
+        codec.Decode(f.compressed, f.codeSize, back);
+        EXPECT_EQ(back, f.indices) << c.at;
+    }
+}
+
 TEST(GifWriter, SaveReplacesTheFileOnlyWhenComplete)
 {
     const std::string folder = lwtest::makeTempFolder("gifsave");
