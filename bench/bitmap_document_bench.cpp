@@ -6,12 +6,12 @@
 // a one-frame document of the same canvas), and the output size.
 #include "bench/ratio_main.h"
 
+#include "filters/scripted_ui_port.h"
 #include "model/bitmap_from_picture.h"
 #include "model/document.h"
 #include "model/document_file.h"
 #include "model/lwd/lwd_writer.h"
 #include "platform/file_io.h"
-#include "platform/ui_port.h"
 
 #include <QCoreApplication>
 #include <QImage>

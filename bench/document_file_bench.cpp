@@ -2,13 +2,13 @@
 // writing and reading the same frame pictures (the cost of moving the pixels alone), and giflib
 // decoding and composing the same GIF.
 #include "bench/ratio_main.h"
+#include "filters/scripted_ui_port.h"
+#include "imaging/gif_animation.h"
 #include "model/bitmap_from_picture.h"
 #include "model/document.h"
 #include "model/gif_document_import.h"
 #include "model/lwd/lwd_reader.h"
 #include "model/lwd/lwd_writer.h"
-#include "imaging/gif_animation.h"
-#include "platform/ui_port.h"
 
 #include <QBuffer>
 #include <QDataStream>

@@ -5,13 +5,13 @@
 #include "bench/ratio_main.h"
 
 #include "engine/animation_compiler.h"
+#include "filters/scripted_ui_port.h"
 #include "model/bitmap_from_picture.h"
 #include "model/document.h"
 #include "model/document_file.h"
 #include "model/lwd/lwd_writer.h"
 #include "output/gif_export.h"
 #include "platform/file_io.h"
-#include "platform/ui_port.h"
 
 #include <QTemporaryDir>
 #include <map>

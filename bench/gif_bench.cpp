@@ -3,9 +3,9 @@
 // by median cut (GifQuantizeBuffer) and ReduceColours of a 1200 × 1200 photo-like raster
 // (against GifQuantizeBuffer, which does not dither).
 #include "bench/ratio_main.h"
+#include "filters/scripted_ui_port.h"
 #include "imaging/gif_animation.h"
 #include "imaging/reduce_colours.h"
-#include "platform/ui_port.h"
 
 #include <cmath>
 #include <cstring>

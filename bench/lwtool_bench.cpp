@@ -3,15 +3,15 @@
 // document. Besides time, each run reports the output size; the ratio lines compare time.
 #include "bench/ratio_main.h"
 
+#include "engine/animation_compiler.h"
 #include "model/document.h"
 #include "model/ellipse_object.h"
 #include "model/lwd/lwd_writer.h"
 #include "model/rect_object.h"
-#include "engine/animation_compiler.h"
 #include "platform/file_io.h"
 
+#include "filters/scripted_ui_port.h"
 #include "model/document_file.h"
-#include "platform/ui_port.h"
 
 #include <QCoreApplication>
 #include <QDir>

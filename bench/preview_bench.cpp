@@ -6,8 +6,8 @@
 
 #include "app/editor/preview_command.h"
 #include "engine/extension_host.h"
+#include "filters/scripted_ui_port.h"
 #include "model/document_file.h"
-#include "platform/ui_port.h"
 
 #include <QCoreApplication>
 #include <chrono>

@@ -7,6 +7,7 @@
 #include "app/editor/editing_view.h"
 #include "app/editor/tools/tool_host.h"
 #include "engine/extension_host.h"
+#include "filters/scripted_ui_port.h"
 #include "model/document_file.h"
 #include "model/frame.h"
 #include "model/view_state.h"

@@ -1,18 +1,19 @@
 #pragma once
-// What one running program hands to the documents it works on: the prompts every core operation
-// raises (and where layer objects report a failed rendering) and the loaded effect libraries.
+// What one running program hands to the documents it works on: the prompts that loading,
+// importing and exporting raise (and where layer objects report a failed rendering) and the loaded
+// effect libraries.
 // The editor, lwtool and each test make their own, so two of them can live side by side.
 #include "engine/extension_host.h"
-#include "platform/ui_port.h"
+#include "imaging/picture_questions.h"
 
 namespace lw {
 
 struct ApplicationContext {
-    explicit ApplicationContext(UiPort& prompts) : ui(prompts) {}
+    explicit ApplicationContext(PictureUiPort& prompts) : ui(prompts) {}
     ApplicationContext(const ApplicationContext&) = delete;
     ApplicationContext& operator=(const ApplicationContext&) = delete;
 
-    UiPort& ui;
+    PictureUiPort& ui;
     ExtensionHost extensions;
 };
 

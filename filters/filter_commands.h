@@ -1,10 +1,10 @@
 #pragma once
 // The filter commands of the editing view's menus, without any window: each finds its target in
-// the current frame, asks its questions through UiPort and applies its filter in place or by
+// the current frame, asks its questions through FilterUiPort and applies its filter in place or by
 // replacing the layer. The editor's menu handlers only map their command to one of these and
 // redraw when a command reports a change.
+#include "filters/filter_questions.h"
 #include "model/frame.h"
-#include "platform/ui_port.h"
 
 #include <cstdint>
 
@@ -44,7 +44,7 @@ enum class FilterCommand {
 // What a command works on: the current frame, the view's colours (0xTTRRGGBB) and the prompts.
 struct FilterEnvironment {
     CFrame& frame;
-    UiPort& ui;
+    FilterUiPort& ui;
     std::uint32_t foreground = 0x00000000;
     std::uint32_t background = 0x00FFFFFF;
     // The colorize colour: the dialog starts at the one chosen the previous time.

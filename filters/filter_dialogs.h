@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers the filter commands share for asking their questions.
 #include "filters/filter_command_texts.h"
-#include "platform/ui_port.h"
+#include "filters/filter_questions.h"
 
 #include <optional>
 #include <vector>
@@ -10,7 +10,7 @@ namespace lw {
 
 // A value dialog (by default 233 "Фильтр" with the group "Параметры"); nothing on Cancel or when
 // the answer does not hold one value per field.
-inline std::optional<std::vector<int>> askFilterFields(UiPort& ui, std::vector<ValueField> fields,
+inline std::optional<std::vector<int>> askFilterFields(FilterUiPort& ui, std::vector<ValueField> fields,
                                                        const char* title = filtertext::kValuesTitle,
                                                        const char* group = filtertext::kValuesGroup)
 {

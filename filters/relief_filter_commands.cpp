@@ -7,8 +7,8 @@
 #include "filters/relief_filters.h"
 #include "filters/shadow_filters.h"
 #include "filters/turn_filters.h"
-#include "model/animation.h"
 #include "imaging/raster_rotation.h"
+#include "model/animation.h"
 
 #include <cmath>
 
@@ -49,7 +49,7 @@ bool diagonalGradient(FilterEnvironment& env)
                      [&](CRaster& r) { applyDiagonalGradient(r, (*values)[0], shape, settings->reverse); });
 }
 
-std::optional<std::vector<int>> askBevel(UiPort& ui)
+std::optional<std::vector<int>> askBevel(FilterUiPort& ui)
 {
     return askFilterFields(ui, {{kBorderWidth, 2, 0, 100, ""}, {kGlowAmount, 100, -255, 255, ""}});
 }

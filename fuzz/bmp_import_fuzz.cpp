@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the BMP import path: the file becomes a packed DIB or a message, and
 // the DIB loads or is refused, never reading outside the bytes or allocating without bound.
+#include "filters/scripted_ui_port.h"
 #include "imaging/bmp_reader.h"
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to opening a GIF as a document (canvas from the logical screen, one
 // bitmap per frame at its offset, the document's pixel budget), with each of the three import
 // choices, then saves the document and reads it back: whatever the import makes must reopen.
+#include "filters/scripted_ui_port.h"
 #include "fuzz_gui_app.h"
 #include "model/gif_document_import.h"
 #include "model/lwd/lwd_reader.h"

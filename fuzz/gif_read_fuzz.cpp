@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes through the whole GIF import path: Read, DecodeFrames, FramesToRasters
 // and ToAnimation must refuse or succeed, never read outside the data or allocate without bound.
+#include "filters/scripted_ui_port.h"
 #include "imaging/gif_animation.h"
 #include "platform/errors.h"
-#include "platform/ui_port.h"
 
 #include <cstdint>
 #include <span>

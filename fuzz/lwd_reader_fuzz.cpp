@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the .lwd document reader: it loads a document or raises
 // ArchiveError / MemoryError, never reading outside the bytes or allocating without bound.
+#include "filters/scripted_ui_port.h"
+#include "fuzz_gui_app.h"
 #include "model/lwd/lwd_reader.h"
 #include "model/lwd/lwd_writer.h"
-#include "fuzz_gui_app.h"
 #include "platform/errors.h"
 
 #include <cstdint>

@@ -2,10 +2,10 @@
 // (LoadMetafileBytes, WindowRect), then, for what they accept, the converter to SVG and its
 // rendering at a small size. Only well-formed metafiles may reach the converters, and nothing
 // may read outside the bytes or crash in them.
+#include "filters/scripted_ui_port.h"
 #include "fuzz_gui_app.h"
 #include "imaging/metafile_loader.h"
 #include "imaging/metafile_raster.h"
-#include "platform/ui_port.h"
 
 #include <cstdint>
 #include <span>

@@ -48,7 +48,7 @@ MetafileRasterQuestion ProposedMetafileSize(const Metafile& metafile, const Rast
     return question;
 }
 
-std::optional<ImportedPicture> RasteriseMetafile(const Metafile& metafile, UiPort& ui,
+std::optional<ImportedPicture> RasteriseMetafile(const Metafile& metafile, PictureUiPort& ui,
                                                  const RasterRect& frameRect, const std::string& fontFolder)
 {
     if (metafile.kind == MetafileKind::Windows && !MissingWindowsMetafileFonts(fontFolder).empty()) {

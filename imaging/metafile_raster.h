@@ -4,7 +4,7 @@
 #include "imaging/imported_picture.h"
 #include "imaging/metafile_loader.h"
 #include "imaging/metafile_svg.h"
-#include "platform/ui_port.h"
+#include "imaging/picture_questions.h"
 
 #include <optional>
 
@@ -21,7 +21,7 @@ inline constexpr const char* kMetafileFontsMissing =
 // the metafile's bounds are negative. Nothing when the user cancels or the rendering fails (then
 // after the failure message). A Windows metafile needs the converter's fonts in fontFolder; when
 // they are missing the picture is refused before the size is asked.
-std::optional<ImportedPicture> RasteriseMetafile(const Metafile& metafile, UiPort& ui,
+std::optional<ImportedPicture> RasteriseMetafile(const Metafile& metafile, PictureUiPort& ui,
                                                  const RasterRect& frameRect,
                                                  const std::string& fontFolder = kWindowsMetafileFontFolder);
 

@@ -49,7 +49,7 @@ bool BuildBlankAnimation(CLWDoc& doc, const BlankAnimationRequest& request)
     return true;
 }
 
-void BuildPictureAnimation(CLWDoc& doc, const PictureAnimationRequest& request, UiPort& ui)
+void BuildPictureAnimation(CLWDoc& doc, const PictureAnimationRequest& request, PictureUiPort& ui)
 {
     CAnimation& animation = doc.animation;
     StartFirstFrame(doc, request.delay, request.colour);

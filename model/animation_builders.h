@@ -11,7 +11,7 @@
 
 namespace lw {
 
-class UiPort;
+class PictureUiPort;
 
 // Seconds as typed to hundredths, truncated; the float error of a typed 0.29 does not cost 0.01 s.
 std::int32_t DelayFromSeconds(double seconds);
@@ -37,6 +37,6 @@ struct PictureAnimationRequest {
 // Imports the pictures into the first frame and appended frames; with a scale below 100 every
 // frame's bottom layer shrinks toward its top-left corner; the canvas then fits the layers.
 // Pictures that cannot be imported are reported by the importer and leave their frame empty.
-void BuildPictureAnimation(CLWDoc& doc, const PictureAnimationRequest& request, UiPort& ui);
+void BuildPictureAnimation(CLWDoc& doc, const PictureAnimationRequest& request, PictureUiPort& ui);
 
 } // namespace lw

@@ -25,7 +25,7 @@ std::string fullPathOf(const std::string& path)
 
 } // namespace
 
-void LoadDocument(CLWDoc& doc, const std::string& path, const EffectCatalog& catalog, UiPort& ui,
+void LoadDocument(CLWDoc& doc, const std::string& path, const EffectCatalog& catalog, PictureUiPort& ui,
                   const LwdReadLimits& limits)
 {
     const std::string ext = fileExtension(path);
@@ -70,7 +70,7 @@ bool SaveDocument(CLWDoc& doc, const std::string& path, UiPort& ui, Settings& se
     return true;
 }
 
-void CompletePendingImport(CLWDoc& doc, UiPort& ui)
+void CompletePendingImport(CLWDoc& doc, PictureUiPort& ui)
 {
     if (doc.importPath.empty())
         return;

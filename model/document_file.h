@@ -1,10 +1,10 @@
 #pragma once
 // The document's serialization by file extension: .lwd documents are read and written; a GIF
 // becomes frames; JPEG, BMP and metafiles are remembered for the first view to import.
+#include "imaging/picture_questions.h"
 #include "model/document.h"
 #include "model/effect_catalog.h"
 #include "model/lwd/lwd_reader.h"
-#include "platform/ui_port.h"
 
 #include <string>
 
@@ -24,7 +24,7 @@ inline constexpr const char* kDocumentTooLarge =
 // frames of the GIF), "jpg", "jpeg", "jpe", "bmp", "wmf" (the full path becomes importPath,
 // nothing is read). Anything else, and every format failure, throws ArchiveError; an unreadable
 // file throws FileError.
-void LoadDocument(CLWDoc& doc, const std::string& path, const EffectCatalog& catalog, UiPort& ui,
+void LoadDocument(CLWDoc& doc, const std::string& path, const EffectCatalog& catalog, PictureUiPort& ui,
                   const LwdReadLimits& limits = {});
 
 // Saves the document as an .lwd file through a temporary file (a failure throws FileError and
@@ -37,6 +37,6 @@ bool SaveDocument(CLWDoc& doc, const std::string& path, UiPort& ui, Settings& se
 // The first view's part of opening a picture as a document: imports importPath into the first
 // frame, clears it and fits the canvas to the first frame's content (the name comes from
 // afterOpenDocument). Nothing when there is no pending import.
-void CompletePendingImport(CLWDoc& doc, UiPort& ui);
+void CompletePendingImport(CLWDoc& doc, PictureUiPort& ui);
 
 } // namespace lw

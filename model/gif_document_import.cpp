@@ -57,7 +57,7 @@ std::int64_t GifDocumentPixels(GifAnimation& gif)
     return total;
 }
 
-void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
+void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, PictureUiPort& ui)
 {
     CAnimation& animation = doc.animation;
     const int offsetX = (kWorkspaceSize - gif.screenWidth) / 2;
@@ -122,7 +122,7 @@ void BuildFramesFromGif(CLWDoc& doc, GifAnimation& gif, UiPort& ui)
 }
 
 void OpenGifDocument(CLWDoc& doc, std::span<const std::uint8_t> bytes, const std::string& fullPath,
-                     UiPort& ui)
+                     PictureUiPort& ui)
 {
     GifAnimation gif;
     if (!gif.Read(bytes, ui) || gif.frameCount() < 1)

@@ -14,7 +14,7 @@ namespace {
 // Quality -1 leaves the choice to the JPEG library (its default, 75).
 constexpr int kDefaultJpegQuality = -1;
 
-bool exportGif(const CRaster& image, const std::string& path, UiPort& ui)
+bool exportGif(const CRaster& image, const std::string& path, PictureUiPort& ui)
 {
     GifAnimation gif;
     gif.SetScreenSize(image.width(), image.height());
@@ -31,7 +31,7 @@ bool exportGif(const CRaster& image, const std::string& path, UiPort& ui)
 
 } // namespace
 
-bool ExportPicture(CFrame& frame, const std::string& path, UiPort& ui)
+bool ExportPicture(CFrame& frame, const std::string& path, PictureUiPort& ui)
 {
     const std::string ext = fileExtension(path);
     const bool gif = ext == "gif";

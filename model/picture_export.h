@@ -1,7 +1,7 @@
 #pragma once
 // Picture export of one frame's finished image as GIF, JPEG or BMP.
+#include "imaging/picture_questions.h"
 #include "model/document.h"
-#include "platform/ui_port.h"
 
 #include <string>
 
@@ -12,6 +12,6 @@ namespace lw {
 // at the library's default quality, ".bmp" a 24-bit BMP. Every file goes through a temporary file
 // renamed over the target only on success. Returns false when the extension writes nothing or
 // the user cancels; throws FileError when the file cannot be written (the old file stays).
-bool ExportPicture(CFrame& frame, const std::string& path, UiPort& ui);
+bool ExportPicture(CFrame& frame, const std::string& path, PictureUiPort& ui);
 
 } // namespace lw

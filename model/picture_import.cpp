@@ -17,7 +17,7 @@
 namespace lw {
 namespace {
 
-std::optional<ImportedPicture> importGif(CLWDoc& doc, const std::string& path, UiPort& ui)
+std::optional<ImportedPicture> importGif(CLWDoc& doc, const std::string& path, PictureUiPort& ui)
 {
     std::vector<std::uint8_t> bytes;
     try {
@@ -61,7 +61,7 @@ std::optional<ImportedPicture> importJpeg(const std::string& path)
     return picture;
 }
 
-std::optional<ImportedPicture> importMetafile(const std::string& path, const CFrame& frame, UiPort& ui)
+std::optional<ImportedPicture> importMetafile(const std::string& path, const CFrame& frame, PictureUiPort& ui)
 {
     const auto metafile = LoadMetafile(path, ui);
     if (!metafile)
@@ -87,7 +87,7 @@ PictureFormat PictureFormatOf(const std::string& path)
     return PictureFormat::None;
 }
 
-CLayerObject* ImportPicture(CLWDoc& doc, const std::string& path, CFrame& frame, UiPort& ui)
+CLayerObject* ImportPicture(CLWDoc& doc, const std::string& path, CFrame& frame, PictureUiPort& ui)
 {
     std::optional<ImportedPicture> picture;
     switch (PictureFormatOf(path)) {
@@ -118,7 +118,7 @@ CLayerObject* ImportPicture(CLWDoc& doc, const std::string& path, CFrame& frame,
     return object;
 }
 
-void ImportPictures(CLWDoc& doc, const std::vector<std::string>& paths, CFrame& frame, UiPort& ui)
+void ImportPictures(CLWDoc& doc, const std::vector<std::string>& paths, CFrame& frame, PictureUiPort& ui)
 {
     CFrame* target = &frame;
     for (std::size_t i = 0; i < paths.size(); ++i) {

@@ -1,6 +1,6 @@
 #include "output/gif_export.h"
 
-#include "platform/gif_save_choices.h"
+#include "imaging/gif_save_choices.h"
 
 #include <algorithm>
 

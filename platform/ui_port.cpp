@@ -1,37 +1,8 @@
 #include "platform/ui_port.h"
 
-#include "platform/gif_save_choices.h"
-
 #include <algorithm>
 
 namespace lw {
-
-int GifSaveQuestion::initialColourCount() const
-{
-    const GifSaveChoices choices = gifSaveChoices(colourCount, animated);
-    return choices.fullPalettePreselected || choices.reduceDefault == 0 ? colourCount : choices.reduceDefault;
-}
-
-namespace {
-
-// Records the question and takes the next queued answer, else the dialog's default.
-template <typename Answer, typename Question>
-std::optional<Answer> scripted(std::deque<std::optional<Answer>>& answers, std::vector<Question>& asked,
-                               const Question& question, Answer byDefault)
-{
-    asked.push_back(question);
-    if (answers.empty())
-        return byDefault;
-    if (!answers.front()) {
-        answers.pop_front();
-        return std::nullopt;
-    }
-    Answer answer = *answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-} // namespace
 
 std::vector<MsgResult> offeredButtons(MsgButtons buttons)
 {
@@ -65,95 +36,6 @@ MsgResult defaultButton(const Message& message)
         std::find(offered.begin(), offered.end(), *message.defaultResult) != offered.end())
         return *message.defaultResult;
     return offered.front();
-}
-
-MsgResult ScriptedUiPort::messageBox(const Message& message)
-{
-    messages_.push_back(message);
-    if (buttons_.empty())
-        return defaultButton(message);
-    const MsgResult result = buttons_.front();
-    buttons_.pop_front();
-    return result;
-}
-
-std::optional<int> ScriptedUiPort::askNumber(const NumberQuestion& question)
-{
-    numberQuestions_.push_back(question);
-    if (numbers_.empty())
-        return question.value;
-    const auto result = numbers_.front();
-    numbers_.pop_front();
-    return result;
-}
-
-std::optional<MetafileRasterAnswer> ScriptedUiPort::askMetafileRaster(const MetafileRasterQuestion& question)
-{
-    metafileQuestions_.push_back(question);
-    if (metafileAnswers_.empty())
-        return MetafileRasterAnswer{question.width, question.height, question.rememberForAll};
-    const auto result = metafileAnswers_.front();
-    metafileAnswers_.pop_front();
-    return result;
-}
-
-std::optional<GifImportAnswer> ScriptedUiPort::askGifImport(const GifImportQuestion& question)
-{
-    gifImportQuestions_.push_back(question);
-    if (gifImportAnswers_.empty())
-        return GifImportAnswer{};
-    const auto result = gifImportAnswers_.front();
-    gifImportAnswers_.pop_front();
-    return result;
-}
-
-std::optional<std::vector<int>> ScriptedUiPort::askFilterValues(const FilterValuesQuestion& question)
-{
-    std::vector<int> values;
-    for (const ValueField& field : question.fields)
-        values.push_back(field.value);
-    return scripted(filterValues_, filterValuesQuestions_, question, values);
-}
-
-std::optional<FilterSettingsAnswer> ScriptedUiPort::askFilterSettings(const FilterSettingsQuestion& question)
-{
-    return scripted(filterSettings_, filterSettingsQuestions_, question,
-                    FilterSettingsAnswer{question.choice, question.reverse});
-}
-
-std::optional<ShadowAnswer> ScriptedUiPort::askShadow(const ShadowQuestion& question)
-{
-    return scripted(
-        shadows_, shadowQuestions_, question,
-        ShadowAnswer{question.distance, question.intensity, question.radius, question.useBackgroundColour});
-}
-
-std::optional<std::uint32_t> ScriptedUiPort::askColour(const ColourQuestion& question)
-{
-    return scripted(colours_, colourQuestions_, question, question.colour);
-}
-
-std::optional<FrameBorderAnswer> ScriptedUiPort::askFrameBorder(const FrameBorderQuestion& question)
-{
-    return scripted(frameBorders_, frameBorderQuestions_, question,
-                    FrameBorderAnswer{question.width, question.colour});
-}
-
-std::optional<RotationAnswer> ScriptedUiPort::askRotation(const RotationQuestion& question)
-{
-    return scripted(rotations_, rotationQuestions_, question,
-                    RotationAnswer{question.degrees, question.counterClockwise, question.smooth});
-}
-
-std::optional<GifSaveAnswer> ScriptedUiPort::askGifSave(const GifSaveQuestion& question)
-{
-    gifSaveQuestions_.push_back(question);
-    if (gifSaveAnswers_.empty())
-        return GifSaveAnswer{question.initialColourCount(), question.animated, false,
-                             question.transparentColour};
-    const auto result = gifSaveAnswers_.front();
-    gifSaveAnswers_.pop_front();
-    return result;
 }
 
 } // namespace lw

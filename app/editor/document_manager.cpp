@@ -66,7 +66,7 @@ const char* DocumentManager::saveFailedText()
         "Не удаётся сохранить документ %1.\n%2\nДокумент остаётся открытым, прежний файл не изменён.");
 }
 
-DocumentManager::DocumentManager(Settings& settings, const EffectCatalog& catalog, UiPort& ui,
+DocumentManager::DocumentManager(Settings& settings, const EffectCatalog& catalog, PictureUiPort& ui,
                                  EditorQuestions& questions)
     : settings_(settings), catalog_(catalog), ui_(ui), questions_(questions)
 {

@@ -17,12 +17,13 @@ namespace lw {
 class EditorQuestions;
 class EffectCatalog;
 class Settings;
-class UiPort;
+class PictureUiPort;
 
 class DocumentManager : public QObject {
     Q_OBJECT
 public:
-    DocumentManager(Settings& settings, const EffectCatalog& catalog, UiPort& ui, EditorQuestions& questions);
+    DocumentManager(Settings& settings, const EffectCatalog& catalog, PictureUiPort& ui,
+                    EditorQuestions& questions);
     ~DocumentManager() override;
 
     // A new document with the stored frame size and colour, named "Безымянный-N".
@@ -72,7 +73,7 @@ private:
 
     Settings& settings_;
     const EffectCatalog& catalog_;
-    UiPort& ui_;
+    PictureUiPort& ui_;
     EditorQuestions& questions_;
     RecentFiles recent_;
     UntitledNames untitled_;

@@ -71,7 +71,7 @@ const auto kIds = [] {
 
 } // namespace
 
-EditingCommands::EditingCommands(UiPort& ui, EditingQuestions& questions, ActiveSession active,
+EditingCommands::EditingCommands(PictureUiPort& ui, EditingQuestions& questions, ActiveSession active,
                                  ViewCentre centre)
     : ui_(ui), questions_(questions), active_(std::move(active)), centre_(std::move(centre))
 {

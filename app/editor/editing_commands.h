@@ -14,7 +14,8 @@ public:
     using ActiveSession = std::function<DocumentSession*()>;
     using ViewCentre = std::function<std::optional<LayerPoint>(DocumentSession&)>;
 
-    EditingCommands(UiPort& ui, EditingQuestions& questions, ActiveSession active, ViewCentre centre = {});
+    EditingCommands(PictureUiPort& ui, EditingQuestions& questions, ActiveSession active,
+                    ViewCentre centre = {});
 
     // Registers a handler for every command of these families.
     void registerHandlers(CommandActions& actions);
@@ -28,7 +29,7 @@ public:
     EditingMemory& memory() { return memory_; }
 
 private:
-    UiPort& ui_;
+    PictureUiPort& ui_;
     EditingQuestions& questions_;
     ActiveSession active_;
     ViewCentre centre_;

@@ -2,6 +2,7 @@
 // What the frame, canvas, layer and clipboard commands work with: the active document session,
 // the ports that ask the user, and what the view remembers between commands.
 #include "app/editor/editing_questions.h"
+#include "imaging/picture_questions.h"
 #include "model/layer_object.h"
 
 #include <optional>
@@ -9,7 +10,6 @@
 namespace lw {
 
 class DocumentSession;
-class UiPort;
 
 // Remembered between commands (never stored in the settings).
 struct EditingMemory {
@@ -20,7 +20,7 @@ struct EditingMemory {
 
 struct EditingContext {
     DocumentSession& session;
-    UiPort& ui;
+    PictureUiPort& ui; // messages, colours and the questions of imported pictures
     EditingQuestions& questions;
     EditingMemory& memory;
     // The workspace point shown in the middle of the view; pasted pictures are centred on it

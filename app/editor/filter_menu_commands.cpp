@@ -2,12 +2,12 @@
 
 #include "app/editor/command_ids.h"
 #include "app/editor/document_session.h"
+#include "filters/filter_questions.h"
 #include "imaging/pl_text_exception.h"
 #include "imaging/raster.h"
 #include "model/edit_scope.h"
 #include "platform/application_names.h"
 #include "platform/errors.h"
-#include "platform/ui_port.h"
 
 #include <QImage>
 #include <array>
@@ -90,7 +90,7 @@ std::optional<FilterCommand> filterCommandFor(int id)
     return std::nullopt;
 }
 
-bool runFilterMenuCommand(int id, DocumentSession& session, UiPort& ui, const CRaster* clipboardPicture)
+bool runFilterMenuCommand(int id, DocumentSession& session, FilterUiPort& ui, const CRaster* clipboardPicture)
 {
     CFrame& frame = session.currentFrame();
     FilterEnvironment env{frame, ui, session.view.foreground, session.view.background,

@@ -12,7 +12,7 @@ class QImage;
 namespace lw {
 
 class DocumentSession;
-class UiPort;
+class FilterUiPort;
 class CRaster;
 
 // Every command id this module runs, in menu order.
@@ -24,7 +24,8 @@ std::optional<FilterCommand> filterCommandFor(int id);
 // Runs one menu command. `clipboardPicture` is what the two clipboard commands merge (null: the
 // clipboard holds no picture). A filter that fails with a library text or for lack of memory
 // shows that message and leaves the frame as it was. Returns true when the frame changed.
-bool runFilterMenuCommand(int id, DocumentSession& session, UiPort& ui, const CRaster* clipboardPicture);
+bool runFilterMenuCommand(int id, DocumentSession& session, FilterUiPort& ui,
+                          const CRaster* clipboardPicture);
 
 // A clipboard image as a raster (0xTTRRGGBB, transparency from the image's alpha); nothing for
 // an empty image.

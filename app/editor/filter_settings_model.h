@@ -1,6 +1,6 @@
 #pragma once
 // Dialog 234 "Настройки фильтра": a list of choices in a group and the "Reverse" check box.
-#include "platform/ui_port.h"
+#include "filters/filter_questions.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // Dialogs 233 "Фильтр", 192 "Размытость" and 235 "Уменьшение цветов": one or two labelled
 // whole-number fields. Each field refuses a value outside the range its question gives.
 #include "app/editor/number_field.h"
-#include "platform/ui_port.h"
+#include "filters/filter_questions.h"
 
 #include <QString>
 

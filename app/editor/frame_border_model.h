@@ -1,7 +1,7 @@
 #pragma once
 // Dialog 225 "Окантовка кадра": the width list "Толщина:" ("нет", "1 px" … "10 px", the width is
 // the entry's index) and the colour chosen through "Выбор цвета" without transparency.
-#include "platform/ui_port.h"
+#include "filters/filter_questions.h"
 
 #include <QString>
 #include <QStringList>

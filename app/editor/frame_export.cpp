@@ -48,7 +48,7 @@ std::string exportFrameFileName(const std::string& chosen, int filter)
     return chosen + "." + extension;
 }
 
-FrameExportOutcome exportFrame(CLWDoc& doc, CFrame& frame, UiPort& ui, EditorQuestions& questions)
+FrameExportOutcome exportFrame(CLWDoc& doc, CFrame& frame, PictureUiPort& ui, EditorQuestions& questions)
 {
     const auto choice = questions.askSaveChoice(exportFrameQuestion(doc, frame));
     if (!choice || choice->path.empty())

@@ -8,7 +8,7 @@
 namespace lw {
 
 class EditorQuestions;
-class UiPort;
+class PictureUiPort;
 struct FileQuestion;
 
 // Folder and base name of the document's path (else of its title), then "(caption)".
@@ -19,6 +19,6 @@ FileQuestion exportFrameQuestion(const CLWDoc& doc, const CFrame& frame);
 std::string exportFrameFileName(const std::string& chosen, int filter);
 
 enum class FrameExportOutcome { Written, Cancelled, NotWritten, Failed };
-FrameExportOutcome exportFrame(CLWDoc& doc, CFrame& frame, UiPort& ui, EditorQuestions& questions);
+FrameExportOutcome exportFrame(CLWDoc& doc, CFrame& frame, PictureUiPort& ui, EditorQuestions& questions);
 
 } // namespace lw

@@ -1,7 +1,7 @@
 #pragma once
 // "Импортирование GIF-файла": the frame count and size of an animated GIF, "Все кадры файла" and
 // the choice "В полном объёме" / "Оптимизировать", which only matters while all frames are taken.
-#include "platform/ui_port.h"
+#include "imaging/picture_questions.h"
 
 #include <QString>
 

@@ -3,12 +3,12 @@
 #include "app/editor/editor_questions.h"
 #include "app/editor/wait_cursor.h"
 #include "engine/animation_compiler.h"
+#include "imaging/picture_questions.h"
 #include "model/frame_list.h"
 #include "output/gif_export.h"
 #include "output/html_page.h"
 #include "platform/application_names.h"
 #include "platform/errors.h"
-#include "platform/ui_port.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -90,7 +90,8 @@ GifPreview buildGifPreview(CLWDoc& doc, const ExtensionHost& host, const GifSave
     return preview;
 }
 
-GifSaveOutcome writeDocumentGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, const std::string& path)
+GifSaveOutcome writeDocumentGif(CLWDoc& doc, const ExtensionHost& host, PictureUiPort& ui,
+                                const std::string& path)
 {
     CAnimation& animation = doc.animation;
     std::unique_ptr<GifAnimation> gif;
@@ -126,7 +127,8 @@ GifSaveOutcome writeDocumentGif(CLWDoc& doc, const ExtensionHost& host, UiPort& 
     return GifSaveOutcome::Written;
 }
 
-GifSaveOutcome saveGifAs(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)
+GifSaveOutcome saveGifAs(CLWDoc& doc, const ExtensionHost& host, PictureUiPort& ui,
+                         EditorQuestions& questions)
 {
     doc.animation.sourcePath = defaultGifName(doc);
     const auto path = questions.askSavePath(gifSaveAsQuestion(doc));
@@ -137,7 +139,7 @@ GifSaveOutcome saveGifAs(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, Edi
     return writeDocumentGif(doc, host, ui, *path);
 }
 
-GifSaveOutcome saveGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions)
+GifSaveOutcome saveGif(CLWDoc& doc, const ExtensionHost& host, PictureUiPort& ui, EditorQuestions& questions)
 {
     if (const auto known = knownGifPath(doc.animation); known && !known->empty())
         return writeDocumentGif(doc, host, ui, *known);

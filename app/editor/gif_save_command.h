@@ -1,6 +1,6 @@
 #pragma once
 // Save GIF and Save GIF As: the document is compiled into its whole-animation sequence, the
-// settings dialog is asked through the UiPort, and the stream is written to the document's GIF
+// settings dialog is asked through the PictureUiPort, and the stream is written to the document's GIF
 // path. Nothing is written when a dialog is cancelled or the build fails; a failed write leaves
 // the old file as it was and says why.
 #include "model/document.h"
@@ -15,7 +15,7 @@ namespace lw {
 
 class EditorQuestions;
 class ExtensionHost;
-class UiPort;
+class PictureUiPort;
 struct GifSaveAnswer;
 struct FileQuestion;
 
@@ -33,15 +33,17 @@ FileQuestion gifSaveAsQuestion(const CLWDoc& doc);
 std::unique_ptr<GifAnimation> buildDocumentGif(CLWDoc& doc, const ExtensionHost& host);
 
 // The settings dialog, then the file at `path`.
-GifSaveOutcome writeDocumentGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, const std::string& path);
+GifSaveOutcome writeDocumentGif(CLWDoc& doc, const ExtensionHost& host, PictureUiPort& ui,
+                                const std::string& path);
 
 // Stores the default name as the GIF path before asking for a name (a cancelled dialog keeps it);
 // on OK the document takes the chosen path as its title and GIF path and remembers that the path
 // is known.
-GifSaveOutcome saveGifAs(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions);
+GifSaveOutcome saveGifAs(CLWDoc& doc, const ExtensionHost& host, PictureUiPort& ui,
+                         EditorQuestions& questions);
 // Writes to the known GIF path (a document opened from a GIF or saved as one) without asking
 // for a name; otherwise as Save GIF As.
-GifSaveOutcome saveGif(CLWDoc& doc, const ExtensionHost& host, UiPort& ui, EditorQuestions& questions);
+GifSaveOutcome saveGif(CLWDoc& doc, const ExtensionHost& host, PictureUiPort& ui, EditorQuestions& questions);
 
 // "Просмотр" of the settings dialog: a fresh build with the dialog's current settings, encoded
 // as the file would be (no transparency marking: the preview shows the colours), then decoded

@@ -1,8 +1,8 @@
 #pragma once
 // "Настройки сохранения GIF файла" without widgets: the choices for the picture's colour count,
 // what the user has set so far, which controls may be used, and the answer OK gives.
-#include "platform/gif_save_choices.h"
-#include "platform/ui_port.h"
+#include "imaging/gif_save_choices.h"
+#include "imaging/picture_questions.h"
 
 #include <QString>
 #include <cstdint>

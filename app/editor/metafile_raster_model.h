@@ -2,7 +2,7 @@
 // "Metafile Raster": the size a metafile is rendered at. Width and height (1 … 1200) are linked by
 // the ratio width / height taken when the dialog opens: typing one sets the other, truncated.
 #include "app/editor/number_field.h"
-#include "platform/ui_port.h"
+#include "imaging/picture_questions.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // Dialog 162 "Поворот": the angle "Угол:" in degrees (−359.9 … 359.9), the direction "по час." /
 // "против" and "Сгладить".
 #include "app/editor/number_field.h"
-#include "platform/ui_port.h"
+#include "filters/filter_questions.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Dialog 242 "Тень / Размытость": distance, intensity and radius, and "Применить цвет фона".
 #include "app/editor/number_field.h"
-#include "platform/ui_port.h"
+#include "filters/filter_questions.h"
 
 #include <QString>
 

@@ -1,6 +1,7 @@
 #include "app/widgets/command_line_printing.h"
 
 #include "app/widgets/contact_sheet_printer.h"
+#include "filters/scripted_ui_port.h"
 #include "model/document_file.h"
 #include "model/effect_catalog.h"
 #include "platform/errors.h"

@@ -16,7 +16,7 @@
 namespace lw {
 
 EditingHookup::EditingHookup(MainWindow& window, CommandActions& actions, DocumentManager& documents,
-                             UiPort& ui)
+                             PictureUiPort& ui)
     : QObject(&window), questions_(std::make_unique<QtEditingQuestions>([&window] { return &window; })),
       commands_(
           std::make_unique<EditingCommands>(ui, *questions_, [&window] { return window.activeDocument(); }))

@@ -14,11 +14,11 @@ class FrameBackgroundBar;
 class FrameListBar;
 class MainWindow;
 class QtEditingQuestions;
-class UiPort;
+class PictureUiPort;
 
 class EditingHookup : public QObject {
 public:
-    EditingHookup(MainWindow& window, CommandActions& actions, DocumentManager& documents, UiPort& ui);
+    EditingHookup(MainWindow& window, CommandActions& actions, DocumentManager& documents, PictureUiPort& ui);
     ~EditingHookup() override;
 
     EditingCommands& commands() const { return *commands_; }

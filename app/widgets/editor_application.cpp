@@ -38,7 +38,8 @@
 
 namespace lw {
 
-EditorApplication::EditorApplication(std::unique_ptr<UiPort> ui, std::unique_ptr<EditorQuestions> questions)
+EditorApplication::EditorApplication(std::unique_ptr<FilterUiPort> ui,
+                                     std::unique_ptr<EditorQuestions> questions)
     : ui_(std::move(ui)), questions_(std::move(questions))
 {
     auto parent = [this]() -> QWidget* { return window_.get(); };
@@ -267,7 +268,7 @@ void EditorApplication::registerHandlers()
     for (int bar : {cmd::BarMainToolBar, cmd::BarToolBox, cmd::BarBrushes, cmd::BarColours, cmd::BarFrameList,
                     cmd::BarBackground, cmd::BarPalette, cmd::BarStatus})
         a.setHandler(bar, [&w, bar] { w.setBarShown(bar, !w.barShown(bar)); });
-    installFilterMenuCommands(a, w, context_->ui);
+    installFilterMenuCommands(a, w, *ui_);
     installEffectCommands(a, w, context_->extensions, folders_, context_->ui);
     installPropertyCommands(a, w, *ui_);
     installPublishingCommands(a, w, d, *ui_, *questions_);

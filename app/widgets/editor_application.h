@@ -7,9 +7,9 @@
 
 #include "app/widgets/gif_save_dialog.h"
 #include "engine/application_context.h"
+#include "filters/filter_questions.h"
 #include "platform/program_folders.h"
 #include "platform/settings.h"
-#include "platform/ui_port.h"
 
 #include <QObject>
 #include <QPointer>
@@ -34,7 +34,7 @@ class EditorApplication : public QObject {
     Q_OBJECT
 public:
     // Without ports, the Qt dialogs answer; tests hand in scripted ones.
-    explicit EditorApplication(std::unique_ptr<UiPort> ui = nullptr,
+    explicit EditorApplication(std::unique_ptr<FilterUiPort> ui = nullptr,
                                std::unique_ptr<EditorQuestions> questions = nullptr);
     ~EditorApplication() override;
 
@@ -71,7 +71,7 @@ private:
 
     Settings settings_;
     ProgramFolders folders_;
-    std::unique_ptr<UiPort> ui_;
+    std::unique_ptr<FilterUiPort> ui_;
     std::unique_ptr<EditorQuestions> questions_;
     std::unique_ptr<ApplicationContext> context_; // the prompts and the effect libraries
     std::unique_ptr<CommandActions> actions_;

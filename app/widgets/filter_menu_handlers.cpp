@@ -22,7 +22,7 @@ bool usesClipboardPicture(int id)
 
 } // namespace
 
-void installFilterMenuCommands(CommandActions& actions, MainWindow& window, UiPort& ui)
+void installFilterMenuCommands(CommandActions& actions, MainWindow& window, FilterUiPort& ui)
 {
     for (int id : filterMenuCommandIds())
         actions.setHandler(id, [&window, &ui, id] {

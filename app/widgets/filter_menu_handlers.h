@@ -5,10 +5,10 @@ namespace lw {
 
 class CommandActions;
 class MainWindow;
-class UiPort;
+class FilterUiPort;
 
 // The commands ask their questions through `ui`; the clipboard commands read the clipboard's
 // picture when they run.
-void installFilterMenuCommands(CommandActions& actions, MainWindow& window, UiPort& ui);
+void installFilterMenuCommands(CommandActions& actions, MainWindow& window, FilterUiPort& ui);
 
 } // namespace lw

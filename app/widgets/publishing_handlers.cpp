@@ -8,6 +8,7 @@
 #include "app/widgets/new_animation_wizard.h"
 #include "app/widgets/print_commands.h"
 #include "app/widgets/quick_animation_dialog.h"
+#include "imaging/picture_questions.h"
 
 #include <QApplication>
 
@@ -25,11 +26,11 @@ void buildDocument(DocumentManager& documents, const std::function<void(CLWDoc&)
 } // namespace
 
 void installPublishingCommands(CommandActions& actions, MainWindow& window, DocumentManager& documents,
-                               UiPort& ui, EditorQuestions& questions)
+                               PictureUiPort& ui, EditorQuestions& questions)
 {
     MainWindow* w = &window;
     DocumentManager* d = &documents;
-    UiPort* port = &ui;
+    PictureUiPort* port = &ui;
     EditorQuestions* ask = &questions;
 
     actions.setHandler(cmd::AnimationWizard, [w, d, port, ask] {

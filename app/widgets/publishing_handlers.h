@@ -8,9 +8,9 @@ class CommandActions;
 class DocumentManager;
 class EditorQuestions;
 class MainWindow;
-class UiPort;
+class PictureUiPort;
 
 void installPublishingCommands(CommandActions& actions, MainWindow& window, DocumentManager& documents,
-                               UiPort& ui, EditorQuestions& questions);
+                               PictureUiPort& ui, EditorQuestions& questions);
 
 } // namespace lw

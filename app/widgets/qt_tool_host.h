@@ -23,7 +23,8 @@ public:
     void openContextMenu(ContextPopupKind popup, QPoint window) override;
     void runCommand(int id) override;
     int brushSize() const override;
-    UiPort* prompts() override { return &ui_; }
+    // The concrete port, so that dropped pictures can ask their import questions too.
+    QtUiPort* prompts() override { return &ui_; }
 
 private:
     CommandActions* actions() const;

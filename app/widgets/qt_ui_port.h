@@ -2,8 +2,8 @@
 // The core's prompts as Qt dialogs: message boxes with the message's icon and buttons (the
 // application title as caption when the message names none), and each typed question its dialog.
 #include "app/widgets/gif_save_dialog.h"
+#include "filters/filter_questions.h"
 #include "platform/application_names.h"
-#include "platform/ui_port.h"
 
 #include <functional>
 
@@ -11,7 +11,7 @@ class QWidget;
 
 namespace lw {
 
-class QtUiPort : public UiPort {
+class QtUiPort : public FilterUiPort {
 public:
     // `parent` owns the boxes (may be null); `beforeModal` runs before each box shows (the splash
     // closes so that it never covers one).

@@ -5,11 +5,11 @@
 #include "app/editor/command_ids.h"
 #include "app/editor/document_session.h"
 #include "app/editor/editing_commands.h"
+#include "filters/scripted_ui_port.h"
 #include "model/bitmap_object.h"
 #include "model/ellipse_object.h"
 #include "model/frame.h"
 #include "model/rect_object.h"
-#include "platform/ui_port.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

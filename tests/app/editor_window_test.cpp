@@ -8,6 +8,7 @@
 #include "app/widgets/main_window.h"
 #include "app/widgets/palette_widget.h"
 #include "app/widgets/welcome_dialog.h"
+#include "filters/scripted_ui_port.h"
 
 #include "model/rect_object.h"
 

@@ -5,7 +5,7 @@
 #include "app/editor/editor_questions.h"
 #include "app/widgets/editor_application.h"
 #include "app/widgets/main_window.h"
-#include "platform/ui_port.h"
+#include "filters/scripted_ui_port.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,10 +2,10 @@
 // built non-modal and driven through their controls.
 #include "app/widgets/effect_dialog.h"
 #include "app/widgets/installed_components_dialog.h"
+#include "filters/scripted_ui_port.h"
 #include "imaging/frame_sequence.h"
 #include "model/animation.h"
 #include "model/bitmap_object.h"
-#include "platform/ui_port.h"
 #include "support/test_paths.h"
 
 #include <QCheckBox>

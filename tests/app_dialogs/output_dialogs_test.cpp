@@ -4,7 +4,7 @@
 #include "app/widgets/optimisation_wizard.h"
 #include "app/widgets/preview_dialog.h"
 
-#include "platform/ui_port.h"
+#include "filters/scripted_ui_port.h"
 
 #include <QAbstractButton>
 #include <QApplication>

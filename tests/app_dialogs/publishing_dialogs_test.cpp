@@ -3,8 +3,8 @@
 #include "app/widgets/new_animation_wizard.h"
 #include "app/widgets/quick_animation_dialog.h"
 
+#include "filters/scripted_ui_port.h"
 #include "model/document.h"
-#include "platform/ui_port.h"
 #include "support/picture_builders.h"
 
 #include <QApplication>

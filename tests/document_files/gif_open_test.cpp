@@ -1,3 +1,4 @@
+#include "filters/scripted_ui_port.h"
 #include "model/document_file.h"
 #include "model/frame_list.h"
 #include "model/gif_document_import.h"

@@ -1,3 +1,4 @@
+#include "filters/scripted_ui_port.h"
 #include "model/bitmap_object.h"
 #include "model/clone_object.h"
 #include "model/document_file.h"

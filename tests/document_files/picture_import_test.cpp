@@ -1,3 +1,4 @@
+#include "filters/scripted_ui_port.h"
 #include "imaging/bmp_writer.h"
 #include "imaging/jpeg_io.h"
 #include "model/document_file.h"

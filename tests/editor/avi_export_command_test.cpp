@@ -4,8 +4,8 @@
 #include "app/editor/avi_export_command.h"
 
 #include "engine/extension_host.h"
+#include "filters/scripted_ui_port.h"
 #include "platform/file_io.h"
-#include "platform/ui_port.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "app/editor/document_manager.h"
 #include "app/editor/editor_questions.h"
 
+#include "filters/scripted_ui_port.h"
 #include "model/edit_scope.h"
 #include "model/effect_catalog.h"
 #include "platform/settings.h"
-#include "platform/ui_port.h"
 
 #include <QImage>
 #include <QTemporaryDir>

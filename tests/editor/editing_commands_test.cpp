@@ -8,12 +8,12 @@
 #include "app/editor/editing_commands.h"
 #include "app/editor/frame_commands.h"
 #include "app/editor/layer_commands.h"
+#include "filters/scripted_ui_port.h"
 #include "model/clone_object.h"
 #include "model/document_limits.h"
 #include "model/edit_scope.h"
 #include "model/rect_object.h"
 #include "platform/settings.h"
-#include "platform/ui_port.h"
 #include "support/picture_builders.h"
 
 #include "model/picture_export.h"

@@ -4,11 +4,11 @@
 #include "app/editor/document_session.h"
 #include "app/editor/filter_menu_commands.h"
 #include "filters/filter_application.h"
+#include "filters/scripted_ui_port.h"
 #include "imaging/pl_text_exception.h"
 #include "model/bitmap_object.h"
 #include "model/frame.h"
 #include "model/text_object.h"
-#include "platform/ui_port.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 #include "app/editor/editor_questions.h"
 #include "app/editor/frame_export.h"
 
+#include "filters/scripted_ui_port.h"
 #include "platform/file_io.h"
-#include "platform/ui_port.h"
 
 #include <QTemporaryDir>
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include "app/editor/editing_commands.h"
 #include "app/editor/frame_commands.h"
 #include "app/editor/frame_list_model.h"
-#include "platform/ui_port.h"
+#include "filters/scripted_ui_port.h"
 
 #include <QAbstractItemModelTester>
 #include <gtest/gtest.h>

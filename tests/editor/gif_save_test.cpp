@@ -3,6 +3,7 @@
 #include "app/editor/editor_questions.h"
 #include "app/editor/gif_save_command.h"
 #include "app/editor/gif_save_model.h"
+#include "filters/scripted_ui_port.h"
 
 #include "engine/extension_host.h"
 #include "imaging/gif_animation.h"

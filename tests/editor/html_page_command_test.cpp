@@ -2,8 +2,8 @@
 // failed write reported with nothing left behind.
 #include "app/editor/html_page_command.h"
 
+#include "filters/scripted_ui_port.h"
 #include "platform/file_io.h"
-#include "platform/ui_port.h"
 
 #include <QTemporaryDir>
 #include <filesystem>

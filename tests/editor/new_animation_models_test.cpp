@@ -3,6 +3,7 @@
 #include "app/editor/image_dimensions.h"
 #include "app/editor/new_animation_wizard_model.h"
 #include "app/editor/quick_animation_model.h"
+#include "filters/scripted_ui_port.h"
 
 #include "support/picture_builders.h"
 

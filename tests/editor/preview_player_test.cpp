@@ -5,8 +5,8 @@
 #include "app/editor/preview_player.h"
 
 #include "engine/extension_host.h"
+#include "filters/scripted_ui_port.h"
 #include "model/edit_scope.h"
-#include "platform/ui_port.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

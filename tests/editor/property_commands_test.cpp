@@ -4,11 +4,11 @@
 #include "app/editor/document_session.h"
 #include "app/editor/property_commands.h"
 #include "app/editor/symbol_grid.h"
+#include "filters/scripted_ui_port.h"
 #include "model/bitmap_object.h"
 #include "model/ellipse_object.h"
 #include "model/rect_object.h"
 #include "model/text_object.h"
-#include "platform/ui_port.h"
 
 #include <gtest/gtest.h>
 

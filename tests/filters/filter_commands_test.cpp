@@ -1,6 +1,7 @@
 #include "filters/filter_application.h"
 #include "filters/filter_command_texts.h"
 #include "filters/filter_commands.h"
+#include "filters/scripted_ui_port.h"
 #include "filters/transparency_filters.h"
 #include "model/animation.h"
 #include "model/bitmap_object.h"

@@ -1,3 +1,4 @@
+#include "filters/scripted_ui_port.h"
 #include "giflib_reference.h"
 #include "imaging/bmp_reader.h"
 #include "imaging/bmp_writer.h"

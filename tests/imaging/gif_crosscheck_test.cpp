@@ -1,8 +1,8 @@
 // Our reader against giflib on GIFs written by other programs, generated at test time.
+#include "filters/scripted_ui_port.h"
 #include "giflib_reference.h"
 #include "imaging/gif_animation.h"
 #include "platform/file_io.h"
-#include "platform/ui_port.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

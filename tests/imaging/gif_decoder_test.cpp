@@ -1,8 +1,8 @@
+#include "filters/scripted_ui_port.h"
 #include "giflib_reference.h"
 #include "imaging/gif_animation.h"
 #include "imaging/lzw_codec.h"
 #include "platform/errors.h"
-#include "platform/ui_port.h"
 #include "support/raster_builders.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // Frames composed the way GIF viewers show them: transparent start, transparent pixels leave what
 // is below, disposal 2 clears the frame's area, disposal 3 restores the picture before it. Checked
 // by hand on small cases and against ImageMagick's -coalesce on GIFs from other programs.
+#include "filters/scripted_ui_port.h"
 #include "giflib_reference.h"
 #include "imaging/gif_animation.h"
 #include "imaging/gif_screen.h"
 #include "platform/file_io.h"
-#include "platform/ui_port.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "filters/scripted_ui_port.h"
 #include "imaging/metafile_loader.h"
 #include "imaging/metafile_raster.h"
 #include "support/picture_builders.h"

@@ -1,7 +1,7 @@
 // New animations made in one go: blank frames over an optional master, and one frame per picture.
 #include "model/animation_builders.h"
 
-#include "platform/ui_port.h"
+#include "filters/scripted_ui_port.h"
 #include "support/picture_builders.h"
 
 #include <QColor>

@@ -1,3 +1,4 @@
+#include "filters/scripted_ui_port.h"
 #include "model/frame_list.h"
 #include "model_test_objects.h"
 

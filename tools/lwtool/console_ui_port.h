@@ -1,7 +1,7 @@
 #pragma once
 // lwtool's UiPort: every message the core raises goes to stderr (unless quiet) and every
 // question takes the dialog's default or the answer the command line preset.
-#include "platform/ui_port.h"
+#include "filters/scripted_ui_port.h"
 
 #include <string>
 

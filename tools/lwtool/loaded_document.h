@@ -13,7 +13,7 @@
 namespace lwtool {
 
 struct LoadedDocument {
-    explicit LoadedDocument(lw::UiPort& ui) : context(ui) {}
+    explicit LoadedDocument(lw::PictureUiPort& ui) : context(ui) {}
     lw::ApplicationContext context;
     lw::CLWDoc doc;
 };

@@ -1,4 +1,4 @@
-#include "platform/gif_save_choices.h"
+#include "imaging/gif_save_choices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,13 @@
 #pragma once
 // The questions the layer filters ask: value dialogs, the filter settings dialog, the shadow
-// dialog, the colour dialog, the frame border dialog and the rotate dialog. Each carries the
-// dialog's texts and starting values; the answers are what OK returns.
+// dialog, the frame border dialog and the rotate dialog (the colour dialog is the platform's).
+// Each carries the dialog's texts and starting values; the answers are what OK returns.
+// FilterUiPort adds them to the picture questions, so the editor answers every question of the
+// core through one port.
+#include "imaging/picture_questions.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,13 +58,6 @@ struct ShadowAnswer {
     bool useBackgroundColour = false;
 };
 
-// The colour dialog: a 0xTTRRGGBB colour; without transparency the opacity controls are off.
-struct ColourQuestion {
-    std::string caption;
-    std::uint32_t colour = 0;
-    bool allowTransparency = true;
-};
-
 // "Окантовка кадра": width 0 … 10 ("нет", "1 px" … "10 px") and the colour chosen through
 // "Выбор цвета" (0xTTRRGGBB, transparency not offered).
 struct FrameBorderQuestion {
@@ -84,6 +82,16 @@ struct RotationAnswer {
     double degrees = 0;
     bool counterClockwise = false;
     bool smooth = true;
+};
+
+class FilterUiPort : public PictureUiPort {
+public:
+    // The layer filters' dialogs; nothing when the user cancels.
+    virtual std::optional<std::vector<int>> askFilterValues(const FilterValuesQuestion& question) = 0;
+    virtual std::optional<FilterSettingsAnswer> askFilterSettings(const FilterSettingsQuestion& question) = 0;
+    virtual std::optional<ShadowAnswer> askShadow(const ShadowQuestion& question) = 0;
+    virtual std::optional<FrameBorderAnswer> askFrameBorder(const FrameBorderQuestion& question) = 0;
+    virtual std::optional<RotationAnswer> askRotation(const RotationQuestion& question) = 0;
 };
 
 } // namespace lw
