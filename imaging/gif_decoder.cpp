@@ -6,6 +6,7 @@
 #include "imaging/lzw_codec.h"
 #include "platform/application_names.h"
 #include "platform/errors.h"
+#include "platform/parallel_for.h"
 #include "platform/ui_port.h"
 
 #include <algorithm>
@@ -16,6 +17,9 @@
 namespace lw {
 
 namespace {
+
+// Below this many pixels in all, frames are decoded on the caller's thread alone.
+constexpr std::size_t kParallelPixels = 65536;
 
 constexpr const char* kOverBudgetText = "The GIF file holds more image data than can be opened.";
 
@@ -320,25 +324,38 @@ int GifAnimation::Read(std::span<const std::uint8_t> data, UiPort& ui)
 
 void GifAnimation::DecodeFrames()
 {
-    auto codec = std::make_unique<LzwCodec>();
     codedFrames = 0;
-    for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-        try {
-            f->indices.assign(f->pixelCount(), 0);
-        } catch (const std::bad_alloc&) {
-            throw MemoryError();
-        }
+    // Frames decode independently: they are shared out among threads with a decoder each.
+    auto decode = [](GifFrame& f, std::unique_ptr<LzwCodec>& codec) {
+        if (!codec)
+            codec = std::make_unique<LzwCodec>();
+        f.indices.assign(f.pixelCount(), 0);
         const std::size_t length = std::min<std::size_t>(
-            static_cast<std::size_t>(std::max(f->compressedLength, 0)), f->compressed.size());
-        const std::span<const std::uint8_t> data(f->compressed.data(), length);
-        if (f->codedWidth > f->width || f->codedHeight > f->height)
+            static_cast<std::size_t>(std::max(f.compressedLength, 0)), f.compressed.size());
+        const std::span<const std::uint8_t> data(f.compressed.data(), length);
+        if (f.codedWidth > f.width || f.codedHeight > f.height)
             codec->DecodeWindow(
-                data, f->codeSize,
-                LzwCodec::Window{f->codedWidth, f->codedHeight, f->interlaced != 0, f->width, f->height},
-                f->indices);
+                data, f.codeSize,
+                LzwCodec::Window{f.codedWidth, f.codedHeight, f.interlaced != 0, f.width, f.height},
+                f.indices);
         else
-            codec->Decode(data, f->codeSize, f->indices);
-        ++codedFrames;
+            codec->Decode(data, f.codeSize, f.indices);
+    };
+    try {
+        std::vector<GifFrame*> list;
+        std::size_t pixels = 0;
+        for (GifFrame* f = frames.get(); f; f = f->next.get()) {
+            list.push_back(f);
+            pixels += f->pixelCount();
+        }
+        const int threads = pixels >= kParallelPixels ? workerCount() : 1;
+        std::vector<std::unique_ptr<LzwCodec>> codecs(static_cast<std::size_t>(threads));
+        parallelFor(list.size(), threads, [&](std::size_t index, int worker) {
+            decode(*list[index], codecs[static_cast<std::size_t>(worker)]);
+        });
+        codedFrames = static_cast<int>(list.size());
+    } catch (const std::bad_alloc&) {
+        throw MemoryError();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "imaging/lzw_codec.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
+#include "platform/parallel_for.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +12,9 @@
 namespace lw {
 
 namespace {
+
+// Below this many pixels in all, frames are coded on the caller's thread alone.
+constexpr std::size_t kParallelPixels = 65536;
 
 // How many times a table size halves until it is at most 2 (256 → 7, 2 → 0).
 int tableSizeCode(int size)
@@ -73,29 +77,45 @@ private:
 
 void GifAnimation::EncodeFrames()
 {
-    auto codec = std::make_unique<LzwCodec>();
     codedFrames = 0;
-    // Each frame is coded into one scratch block of the worst-case size and keeps only its bytes.
-    std::vector<std::uint8_t> scratch;
-    for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-        const std::size_t n = f->pixelCount();
-        try {
-            if (f->indices.size() != n)
-                f->indices.resize(n, 0);
-            // The code size must cover every index, or the roots would be wrong.
-            int codeSize = std::clamp<int>(f->codeSize, 2, 8);
-            if (codeSize < 8 && bitsOfAll(f->indices) >> codeSize != 0)
-                codeSize = codeSizeFor(*std::max_element(f->indices.begin(), f->indices.end()) + 1);
-            f->codeSize = static_cast<std::uint8_t>(codeSize);
-            if (scratch.size() < LzwCodec::maxEncodedSize(n))
-                scratch.resize(LzwCodec::maxEncodedSize(n));
-            const std::size_t length = codec->Encode(f->indices, f->codeSize, scratch.data());
-            f->compressed.assign(scratch.begin(), scratch.begin() + static_cast<std::ptrdiff_t>(length));
-            f->compressedLength = static_cast<int>(length);
-        } catch (const std::bad_alloc&) {
-            throw MemoryError();
+    // Frames are coded independently, so they are shared out among threads, each with its own
+    // tables and a scratch block of the worst-case size from which a frame keeps only its bytes.
+    struct Worker {
+        std::unique_ptr<LzwCodec> codec;
+        std::vector<std::uint8_t> scratch;
+    };
+    auto encode = [](GifFrame& f, Worker& w) {
+        const std::size_t n = f.pixelCount();
+        if (!w.codec)
+            w.codec = std::make_unique<LzwCodec>();
+        if (f.indices.size() != n)
+            f.indices.resize(n, 0);
+        // The code size must cover every index, or the roots would be wrong.
+        int codeSize = std::clamp<int>(f.codeSize, 2, 8);
+        if (codeSize < 8 && bitsOfAll(f.indices) >> codeSize != 0)
+            codeSize = codeSizeFor(*std::max_element(f.indices.begin(), f.indices.end()) + 1);
+        f.codeSize = static_cast<std::uint8_t>(codeSize);
+        if (w.scratch.size() < LzwCodec::maxEncodedSize(n))
+            w.scratch.resize(LzwCodec::maxEncodedSize(n));
+        const std::size_t length = w.codec->Encode(f.indices, f.codeSize, w.scratch.data());
+        f.compressed.assign(w.scratch.begin(), w.scratch.begin() + static_cast<std::ptrdiff_t>(length));
+        f.compressedLength = static_cast<int>(length);
+    };
+    try {
+        std::vector<GifFrame*> list;
+        std::size_t pixels = 0;
+        for (GifFrame* f = frames.get(); f; f = f->next.get()) {
+            list.push_back(f);
+            pixels += f->pixelCount();
         }
-        ++codedFrames;
+        const int threads = pixels >= kParallelPixels ? workerCount() : 1;
+        std::vector<Worker> workers(static_cast<std::size_t>(threads));
+        parallelFor(list.size(), threads, [&](std::size_t index, int worker) {
+            encode(*list[index], workers[static_cast<std::size_t>(worker)]);
+        });
+        codedFrames = static_cast<int>(list.size());
+    } catch (const std::bad_alloc&) {
+        throw MemoryError();
     }
 }
 

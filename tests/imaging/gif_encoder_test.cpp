@@ -1,3 +1,4 @@
+#include "filters/scripted_ui_port.h"
 #include "giflib_reference.h"
 #include "imaging/gif_animation.h"
 #include "imaging/lzw_codec.h"
@@ -358,4 +359,56 @@ TEST(GifWriter, AddFrameCopiesTheRasterAndCountsFrames)
     gif.AddFrame(source);
     EXPECT_EQ(gif.animated, 1);
     EXPECT_EQ(gif.frameCount(), 2);
+}
+
+TEST(GifWriter, FramesCodedSideBySideMatchOneCodecFrameByFrame)
+{
+    // Frames of many sizes and code sizes, enough pixels to be shared out among threads; one
+    // claims too small a code size. Each must come out as a fresh codec codes it alone, and
+    // read back to its indices.
+    struct Case {
+        int width, height, codeSize, bits;
+    };
+    const Case cases[] = {{300, 200, 8, 8}, {1, 1, 2, 1},    {17, 3, 3, 3},  {250, 250, 2, 2},
+                          {64, 1, 5, 5},    {128, 90, 4, 6}, {2, 500, 7, 7}, {400, 120, 6, 6},
+                          {33, 33, 8, 3},   {200, 200, 3, 1}};
+    GifAnimation gif;
+    gif.SetScreenSize(400, 500);
+    std::mt19937 rng(5);
+    for (const Case& c : cases) {
+        GifFrame& f = gif.AddFrame(CRaster(c.width, c.height));
+        f.codeSize = static_cast<std::uint8_t>(c.codeSize);
+        // Runs of random lengths, so that strings of every length occur.
+        for (std::size_t i = 0; i < f.indices.size();) {
+            const auto value = static_cast<std::uint8_t>(rng() % (1u << c.bits));
+            for (std::size_t run = 1 + rng() % 6; run > 0 && i < f.indices.size(); --run)
+                f.indices[i++] = value;
+        }
+    }
+    gif.EncodeFrames();
+    EXPECT_EQ(gif.codedFrames, static_cast<int>(std::size(cases)));
+    std::vector<Bytes> indices;
+    GifFrame* f = gif.frames.get();
+    for (const Case& c : cases) {
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->codeSize, std::max(c.codeSize, c.bits)) << c.width << "x" << c.height;
+        LzwCodec codec;
+        Bytes alone(LzwCodec::maxEncodedSize(f->indices.size()));
+        alone.resize(codec.Encode(f->indices, f->codeSize, alone.data()));
+        EXPECT_EQ(f->compressed, alone) << c.width << "x" << c.height;
+        indices.push_back(f->indices);
+        f = f->next.get();
+    }
+
+    GifAnimation back;
+    ScriptedUiPort ui;
+    ASSERT_EQ(back.Read(gif.Write(), ui), 1);
+    back.DecodeFrames();
+    EXPECT_EQ(back.codedFrames, static_cast<int>(std::size(cases)));
+    f = back.frames.get();
+    for (const Bytes& expected : indices) {
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->indices, expected) << f->width << "x" << f->height;
+        f = f->next.get();
+    }
 }
