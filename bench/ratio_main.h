@@ -28,10 +28,16 @@ public:
                     name.erase(at, 5);
                 }
             }
-            // Fixed iteration counts show up in the name; they do not tell the cases apart.
+            // Fixed iteration counts and the kind of time measured show up in the name; they do
+            // not tell the cases apart.
             const auto iterations = name.find("/iterations:");
             if (iterations != std::string::npos)
                 name.erase(iterations, name.find('/', iterations + 1) - iterations);
+            for (const std::string timing : {"/process_time", "/real_time"}) {
+                const auto at = name.find(timing);
+                if (at != std::string::npos)
+                    name.erase(at, timing.size());
+            }
             const std::string& key = name;
             const double t = run.GetAdjustedRealTime();
             if (side == "ours")

@@ -18,8 +18,10 @@ namespace lw {
 
 namespace {
 
-// Below this many pixels in all, frames are decoded on the caller's thread alone.
-constexpr std::size_t kParallelPixels = 65536;
+// Below this many pixels in all (a few milliseconds of decoding), frames are decoded on the
+// caller's thread alone: on a busy machine a helper thread may take about as long just to be
+// scheduled.
+constexpr std::size_t kParallelPixels = std::size_t{1} << 22;
 
 constexpr const char* kOverBudgetText = "The GIF file holds more image data than can be opened.";
 

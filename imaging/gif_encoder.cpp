@@ -13,8 +13,9 @@ namespace lw {
 
 namespace {
 
-// Below this many pixels in all, frames are coded on the caller's thread alone.
-constexpr std::size_t kParallelPixels = 65536;
+// Below this many pixels in all (a few milliseconds of coding), frames are coded on the caller's
+// thread alone: on a busy machine a helper thread may take about as long just to be scheduled.
+constexpr std::size_t kParallelPixels = std::size_t{1} << 20;
 
 // How many times a table size halves until it is at most 2 (256 → 7, 2 → 0).
 int tableSizeCode(int size)

@@ -363,17 +363,17 @@ TEST(GifWriter, AddFrameCopiesTheRasterAndCountsFrames)
 
 TEST(GifWriter, FramesCodedSideBySideMatchOneCodecFrameByFrame)
 {
-    // Frames of many sizes and code sizes, enough pixels to be shared out among threads; one
-    // claims too small a code size. Each must come out as a fresh codec codes it alone, and
+    // Frames of many sizes and code sizes, enough pixels to be shared out among threads both
+    // ways; one claims too small a code size. Each must come out as a fresh codec codes it alone, and
     // read back to its indices.
     struct Case {
         int width, height, codeSize, bits;
     };
-    const Case cases[] = {{300, 200, 8, 8}, {1, 1, 2, 1},    {17, 3, 3, 3},  {250, 250, 2, 2},
-                          {64, 1, 5, 5},    {128, 90, 4, 6}, {2, 500, 7, 7}, {400, 120, 6, 6},
-                          {33, 33, 8, 3},   {200, 200, 3, 1}};
+    const Case cases[] = {{300, 200, 8, 8},   {1, 1, 2, 1},       {17, 3, 3, 3},   {250, 250, 2, 2},
+                          {2000, 1100, 8, 8}, {64, 1, 5, 5},      {128, 90, 4, 6}, {2, 500, 7, 7},
+                          {400, 120, 6, 6},   {1900, 1100, 5, 5}, {33, 33, 8, 3},  {200, 200, 3, 1}};
     GifAnimation gif;
-    gif.SetScreenSize(400, 500);
+    gif.SetScreenSize(2000, 1100);
     std::mt19937 rng(5);
     for (const Case& c : cases) {
         GifFrame& f = gif.AddFrame(CRaster(c.width, c.height));
