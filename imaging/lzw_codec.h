@@ -55,11 +55,13 @@ private:
     template <class Sink>
     std::size_t decodeInto(std::span<const std::uint8_t> data, DecodeState& st, Sink& sink);
 
-    // Encoder: an open-addressed table at most an eighth full; each slot holds
-    // (prefix << 8 | byte) << 12 | code, and all ones when empty (a string with those bits would
-    // be byte 255 after code 4095 coded as 4095 itself).
-    static constexpr int kHashSize = 32768;
-    std::array<std::uint32_t, kHashSize> hashSlots_;
+    // Encoder: an open-addressed table at most a sixteenth full whose slots hold codes (0 when
+    // empty: no string is ever given code 0), and per code its prefix << 8 | byte to check a
+    // slot against. A found string's code is the slot itself, so the next lookup need not wait
+    // for the check.
+    static constexpr int kHashSize = 65536;
+    std::array<std::uint16_t, kHashSize> hashCodes_;
+    std::array<std::uint32_t, kMaxCodes> hashKeys_;
 
     // Decoder: per code its last byte, first byte, length and prefix code, and where in the
     // output its string can be copied from.

@@ -56,7 +56,7 @@ struct ByteScatter {
             x ^= x << 13;
             x ^= x >> 17;
             x ^= x << 5;
-            v = x & 0x7FFF;
+            v = x & 0xFFFF;
         }
     }
 };
@@ -74,7 +74,7 @@ std::size_t LzwCodec::maxEncodedSize(std::size_t n)
 
 std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSize, std::uint8_t* out)
 {
-    static_assert(kHashSize > 0x7FFF && (kHashSize & (kHashSize - 1)) == 0);
+    static_assert(kHashSize > 0xFFFF && (kHashSize & (kHashSize - 1)) == 0);
     const std::size_t n = input.size();
     if (n == 0)
         return 0;
@@ -85,8 +85,7 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
     int width = s + 1;
     std::uint32_t threshold = 1u << width;
     std::uint32_t last = end;
-    constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
-    hashSlots_.fill(kEmpty);
+    hashCodes_.fill(0);
 
     BitWriter writer(out);
     writer.put(clear, width);
@@ -97,22 +96,20 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
     std::uint32_t scatter = kScatter.value[data[1 % n]];
     for (std::size_t p = 1; p < n; ++p) {
         const std::uint8_t c = data[p];
-        const std::uint32_t key = (prefix << 8 | c) << 12;
+        const std::uint32_t key = prefix << 8 | c;
         std::uint32_t slot = prefix ^ scatter;
         scatter = kScatter.value[data[p + 1 < n ? p + 1 : p]];
-        std::uint32_t entry;
-        while (((entry = hashSlots_[slot]) & 0xFFFFF000u) != key) {
-            if (entry == kEmpty)
-                break;
+        std::uint32_t code;
+        while ((code = hashCodes_[slot]) != 0 && hashKeys_[code] != key)
             slot = (slot + 1) & (kHashSize - 1);
-        }
-        if (entry != kEmpty) {
-            prefix = entry & 0xFFF;
+        if (code != 0) {
+            prefix = code;
             continue;
         }
         // A new string. Codes run out exactly when the clear code below is due, so there is
         // always one free here.
-        hashSlots_[slot] = key | freeCode++;
+        hashCodes_[slot] = static_cast<std::uint16_t>(freeCode);
+        hashKeys_[freeCode++] = key;
         writer.put(prefix, width);
         if (++last == threshold) {
             ++width;
@@ -120,7 +117,7 @@ std::size_t LzwCodec::Encode(std::span<const std::uint8_t> input, int minCodeSiz
         }
         if (last == static_cast<std::uint32_t>(kMaxCodes - 1)) {
             writer.put(clear, width);
-            hashSlots_.fill(kEmpty);
+            hashCodes_.fill(0);
             freeCode = clear + 2;
             width = s + 1;
             threshold = 1u << width;
