@@ -209,11 +209,15 @@ constexpr int kPixelBlock = 8;
 
 bool allOpaque(const std::uint32_t* pixels, int count)
 {
-    std::uint32_t transparency = 0;
+    // One accumulator per position in the block, so the loop ors whole vectors and folds them once.
+    std::uint32_t lanes[kPixelBlock] = {};
     int i = 0;
     for (; i + kPixelBlock <= count; i += kPixelBlock)
         for (int j = 0; j < kPixelBlock; ++j)
-            transparency |= pixels[i + j];
+            lanes[j] |= pixels[i + j];
+    std::uint32_t transparency = 0;
+    for (const std::uint32_t lane : lanes)
+        transparency |= lane;
     for (; i < count; ++i)
         transparency |= pixels[i];
     return (transparency >> 24) == 0;
@@ -234,6 +238,11 @@ inline std::uint32_t composeOverOpaque(std::uint32_t s, std::uint32_t d)
     return rbQuotient | gQuotient << 8;
 }
 
+// Where the processor has AVX2, a second copy of the row loop works eight pixels per step with
+// native 32-bit products; the program picks the copy once, at load time.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target_clones("avx2", "default")))
+#endif
 void composeOverOpaqueRow(const std::uint32_t* __restrict src, std::uint32_t* __restrict dst, int count)
 {
     int i = 0;
