@@ -352,3 +352,20 @@ TEST(RasterComposite, FastDivisionMatchesThePlainFormula)
                 ASSERT_EQ(composeOver(s, d), plain(s, d)) << ts << " " << td;
             }
 }
+
+// Rows over an opaque destination take the vectorised loop; every transparency and a row length
+// that leaves a remainder must still give composeOver's pixels.
+TEST(RasterComposite, OpaqueRowsMatchTheOverRule)
+{
+    constexpr int width = 259, height = 3;
+    CRaster src(width, height), dst(width, height);
+    for (std::size_t i = 0; i < src.pixelCount(); ++i) {
+        const auto k = static_cast<std::uint32_t>(i);
+        src.bits()[i] = (k % 256) << 24 | (k * 0x9E3779B1u >> 8 & 0xFFFFFFu);
+        dst.bits()[i] = k * 0x85EBCA77u >> 8 & 0xFFFFFFu;
+    }
+    const CRaster before = dst;
+    src.CompositeOnto(dst, 0, 0);
+    for (std::size_t i = 0; i < dst.pixelCount(); ++i)
+        ASSERT_EQ(dst.bits()[i], composeOver(src.bits()[i], before.bits()[i])) << i;
+}
