@@ -20,9 +20,9 @@
 //   int result = host.prepare(id, ctx, frameIndex);
 //   if (result == LWX_RENDER) { ctx.target = ...; host.doRender(id, ctx, frameIndex); }
 #include "engine/lwx.h"
-#include "engine/shared_library.h"
 #include "model/effect_assignment.h"
 #include "model/effect_catalog.h"
+#include "platform/shared_library.h"
 
 #include <cstdint>
 #include <memory>

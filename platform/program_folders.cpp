@@ -7,6 +7,9 @@
 #ifndef LW_INSTALL_EXTENSIONS_DIR
 #define LW_INSTALL_EXTENSIONS_DIR "lib/loopwright/extensions"
 #endif
+#ifndef LW_INSTALL_PLUGINS_DIR
+#define LW_INSTALL_PLUGINS_DIR "lib/loopwright/plugins"
+#endif
 #ifndef LW_INSTALL_DATA_DIR
 #define LW_INSTALL_DATA_DIR "share/loopwright"
 #endif
@@ -36,6 +39,7 @@ ProgramFolders programFoldersFor(const std::string& programDir)
     const fs::path data = prefix / LW_INSTALL_DATA_DIR;
     ProgramFolders folders;
     folders.extensions = pick(dir / "extensions", prefix / LW_INSTALL_EXTENSIONS_DIR);
+    folders.plugins = pick(dir / "plugins", prefix / LW_INSTALL_PLUGINS_DIR);
     folders.docs = pick(dir / "docs", data / "docs");
     folders.examples = pick(dir / "examples", data / "examples");
     return folders;
@@ -44,6 +48,23 @@ ProgramFolders programFoldersFor(const std::string& programDir)
 ProgramFolders programFolders()
 {
     return programFoldersFor(QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::string runningProgramFolder()
+{
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : program.parent_path().string();
+}
+
+std::string pluginPath(const std::string& name)
+{
+    const fs::path dir(runningProgramFolder());
+    std::string folder = programFoldersFor(dir.string()).plugins;
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec) && fs::is_directory(dir.parent_path() / "plugins", ec))
+        folder = (dir.parent_path() / "plugins").string();
+    return folder + "/" + name + ".so";
 }
 
 } // namespace lw

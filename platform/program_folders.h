@@ -1,7 +1,8 @@
 #pragma once
-// The folders a program reads beside itself: the effect libraries, the help pages and the example.
-// A build tree keeps them next to the program (extensions/, docs/, examples/); an installed
-// program finds them under its prefix (bin/ → lib/loopwright/extensions, share/loopwright/docs,
+// The folders a program reads beside itself: the effect libraries, the plug-in modules, the help
+// pages and the example. A build tree keeps them next to the program (extensions/, plugins/,
+// docs/, examples/); an installed program finds them under its prefix (bin/ →
+// lib/loopwright/extensions, lib/loopwright/plugins, share/loopwright/docs,
 // share/loopwright/examples). Each folder is looked up on its own, beside the program first.
 #include <string>
 
@@ -9,6 +10,7 @@ namespace lw {
 
 struct ProgramFolders {
     std::string extensions;
+    std::string plugins;
     std::string docs;
     std::string examples;
 
@@ -24,5 +26,12 @@ ProgramFolders programFoldersFor(const std::string& programDir);
 
 // The folders of the running program (needs a QCoreApplication).
 ProgramFolders programFolders();
+
+// The folder of the running executable, read from the system without Qt.
+std::string runningProgramFolder();
+
+// The plug-in module of that name ("avi_ffmpeg" → .../plugins/avi_ffmpeg.so) for the running
+// executable. Programs in a subfolder of a build tree (bench/, fuzz/) use the build's plug-ins.
+std::string pluginPath(const std::string& name);
 
 } // namespace lw

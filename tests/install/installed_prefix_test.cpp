@@ -82,6 +82,20 @@ TEST_F(InstalledPrefix, LwtoolListsEveryLibraryOfTheBuild)
     EXPECT_EQ(listed, built);
 }
 
+// The AVI writer module is found under the prefix, not beside the program.
+TEST_F(InstalledPrefix, LwtoolWritesVideoThroughTheInstalledModule)
+{
+    EXPECT_FALSE(QDir(prefix("bin/plugins")).exists());
+    const ProcessRun codecs = runProgram(prefix("bin/lwtool"), {"avi", "--codec", "list"});
+    ASSERT_EQ(codecs.exitCode, 0) << codecs.err.toStdString();
+    EXPECT_TRUE(codecs.out.startsWith("rawvideo ")) << codecs.out.toStdString();
+    const QString video = prefix("example.avi");
+    const ProcessRun avi = runProgram(
+        prefix("bin/lwtool"), {"avi", prefix("share/loopwright/examples/fashion.lwd"), "-o", video, "-q"});
+    ASSERT_EQ(avi.exitCode, 0) << avi.err.toStdString();
+    EXPECT_TRUE(contents(video).startsWith("RIFF"));
+}
+
 TEST_F(InstalledPrefix, ExampleIsInstalledUnchanged)
 {
     const QByteArray example = contents(prefix("share/loopwright/examples/fashion.lwd"));
@@ -162,6 +176,7 @@ TEST(DebianPackage, ContentsAndDependencies)
     QStringList expected = {"./usr/bin/lwtool",
                             "./usr/lib/loopwright/extensions/fly.lwx",
                             "./usr/lib/loopwright/extensions/marquee.lwx",
+                            "./usr/lib/loopwright/plugins/avi_ffmpeg.so",
                             "./usr/share/loopwright/docs/index.htm",
                             "./usr/share/loopwright/docs/tutorial.htm",
                             "./usr/share/loopwright/docs/keyboard.htm",

@@ -8,8 +8,11 @@ namespace lw {
 class SharedLibrary {
 public:
     SharedLibrary() = default;
-    // Opens the library; on failure the result holds no handle (isLoaded() is false).
+    // Opens the library; on failure the result holds no handle (isLoaded() is false) and
+    // lastError() says why.
     static SharedLibrary open(const std::string& path);
+    // The loader's account of the last failure in this thread (empty when there is none).
+    static std::string lastError();
 
     SharedLibrary(const SharedLibrary&) = delete;
     SharedLibrary& operator=(const SharedLibrary&) = delete;

@@ -1,4 +1,4 @@
-#include "engine/shared_library.h"
+#include "platform/shared_library.h"
 
 #include <dlfcn.h>
 #include <utility>
@@ -11,6 +11,12 @@ SharedLibrary SharedLibrary::open(const std::string& path)
     // Local binding: two extensions may export the same entry-point names.
     library.handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     return library;
+}
+
+std::string SharedLibrary::lastError()
+{
+    const char* error = dlerror();
+    return error ? error : "";
 }
 
 SharedLibrary::SharedLibrary(SharedLibrary&& other) noexcept : handle_(std::exchange(other.handle_, nullptr))
