@@ -112,7 +112,7 @@ int CAnimation::TotalFrames() const
     return count;
 }
 
-std::unique_ptr<CFrame> CAnimation::NewFrameLike(const CFrame& model, bool withBorder)
+std::unique_ptr<CFrame> CAnimation::NewFrameLike(const CFrame& model, bool withBorder, NewFrameImage image)
 {
     auto frame = std::make_unique<CFrame>();
     frame->AttachToCanvas(&canvasRect, this);
@@ -123,14 +123,15 @@ std::unique_ptr<CFrame> CAnimation::NewFrameLike(const CFrame& model, bool withB
         frame->borderWidth = model.borderWidth;
     }
     frame->backgroundFrame = model.backgroundFrame;
-    frame->Render();
+    if (image == NewFrameImage::Rendered)
+        frame->Render();
     return frame;
 }
 
-CFrame* CAnimation::AppendFrame()
+CFrame* CAnimation::AppendFrame(NewFrameImage image)
 {
     CFrame* last = LastFrame();
-    std::unique_ptr<CFrame> frame = NewFrameLike(*last, false);
+    std::unique_ptr<CFrame> frame = NewFrameLike(*last, false, image);
     CFrame* raw = frame.get();
     last->next = std::move(frame);
     return raw;
@@ -140,7 +141,7 @@ CFrame* CAnimation::InsertFrame(CFrame* at, bool after)
 {
     if (IndexOfFrame(at) < 0)
         return nullptr;
-    std::unique_ptr<CFrame> frame = NewFrameLike(*at, true);
+    std::unique_ptr<CFrame> frame = NewFrameLike(*at, true, NewFrameImage::Rendered);
     CFrame* raw = frame.get();
     if (after) {
         frame->next = std::move(at->next);

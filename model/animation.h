@@ -19,6 +19,10 @@ LayerRect centredCanvas(int width, int height);
 
 enum class FrameKind { Normal, Master };
 
+// Whether a new frame is rendered at once, or left to a caller that fills it and renders it
+// itself (a reader adding the frame's objects); until then its image is blank.
+enum class NewFrameImage { Rendered, LeftToCaller };
+
 class CAnimation {
 public:
     // 468 × 60 with one fresh frame.
@@ -50,7 +54,7 @@ public:
     int IndexOfFrame(const CFrame* frame) const; // -1 when not in the list
     int TotalFrames() const;
     // A new frame after the last, with its delay, background colour and background frame.
-    CFrame* AppendFrame();
+    CFrame* AppendFrame(NewFrameImage image = NewFrameImage::Rendered);
     // A new frame before or after `at`, with its delay, colours, border and background frame.
     CFrame* InsertFrame(CFrame* at, bool after);
     // Clears the background of frames that use it, then destroys it. Returns the frame after it,
@@ -108,7 +112,7 @@ public:
     std::string altText;
 
 private:
-    std::unique_ptr<CFrame> NewFrameLike(const CFrame& model, bool withBorder);
+    std::unique_ptr<CFrame> NewFrameLike(const CFrame& model, bool withBorder, NewFrameImage image);
 };
 
 } // namespace lw

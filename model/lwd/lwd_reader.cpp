@@ -190,7 +190,8 @@ void ReadLwdDocument(CLWDoc& doc, ArchiveReader& in, const EffectCatalog& catalo
             frame = animation.firstFrame.get();
         } else {
             budget.spend(canvasPixels);
-            frame = frame->next ? frame->next.get() : animation.AppendFrame();
+            // Rendered below, once its objects are in.
+            frame = frame->next ? frame->next.get() : animation.AppendFrame(NewFrameImage::LeftToCaller);
         }
         // Background frames are named by identity (0: none); only frames read before this one count.
         frame->storedId = static_cast<std::int32_t>(in.readUint32());
