@@ -51,6 +51,12 @@ MetafileRasterQuestion ProposedMetafileSize(const Metafile& metafile, const Rast
 std::optional<ImportedPicture> RasteriseMetafile(const Metafile& metafile, PictureUiPort& ui,
                                                  const RasterRect& frameRect, const std::string& fontFolder)
 {
+    if (const auto problem = MetafileConverterProblem()) {
+        char text[1024];
+        std::snprintf(text, sizeof text, kMetafileConverterMissing, problem->c_str());
+        ui.messageBox(Message{text, "", MsgIcon::Error, MsgButtons::Ok});
+        return std::nullopt;
+    }
     if (metafile.kind == MetafileKind::Windows && !MissingWindowsMetafileFonts(fontFolder).empty()) {
         char text[512];
         std::snprintf(text, sizeof text, kMetafileFontsMissing, fontFolder.c_str());

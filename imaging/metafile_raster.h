@@ -16,6 +16,9 @@ inline constexpr const char* kMetafileRasterFailed = "Сбой растериз�
 inline constexpr const char* kMetafileFontsMissing =
     "Сбой растеризации WMF file: the Windows metafile fonts are missing from %s "
     "(install the package fonts-urw-base35).";
+// Shown instead when the metafile converters' module cannot be loaded; %s is the loader's reason.
+inline constexpr const char* kMetafileConverterMissing =
+    "Сбой растеризации WMF file: the metafile converters cannot be loaded (%s).";
 
 // frameRect: the target frame's canvas rectangle, whose right and bottom / 10 are proposed when
 // the metafile's bounds are negative. Nothing when the user cancels or the rendering fails (then

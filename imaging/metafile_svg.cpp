@@ -1,15 +1,11 @@
 #include "imaging/metafile_svg.h"
 
-#include <algorithm>
-#include <array>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <vector>
+#include "imaging/metafile_plugin.h"
+#include "platform/program_folders.h"
+#include "platform/shared_library.h"
 
-#include <emf2svg.h>
-#include <libwmf/api.h>
-#include <libwmf/svg.h>
+#include <array>
+#include <filesystem>
 
 namespace lw {
 namespace {
@@ -21,88 +17,29 @@ constexpr std::array<const char*, 13> kStandardFontFiles{
     "NimbusRoman-Regular.t1",  "NimbusRoman-Italic.t1",  "NimbusRoman-Bold.t1",  "NimbusRoman-BoldItalic.t1",
     "StandardSymbolsPS.t1"};
 
-std::optional<std::string> enhancedToSvg(const std::vector<std::uint8_t>& bytes)
-{
-    // The converter takes a mutable buffer; it gets its own copy.
-    std::vector<char> contents(bytes.begin(), bytes.end());
-    generatorOptions options{};
-    char nameSpace[] = "";
-    options.nameSpace = nameSpace;
-    options.verbose = false;
-    options.emfplus = true;
-    options.svgDelimiter = true;
-    char* out = nullptr;
-    std::size_t length = 0;
-    const int ok = emf2svg(contents.data(), contents.size(), &out, &length, &options);
-    std::optional<std::string> svg;
-    if (ok && out && length > 0)
-        svg.emplace(out, length);
-    std::free(out);
-    return svg;
-}
-
-// Owns a libwmf API object.
-struct WmfApi {
-    wmfAPI* api = nullptr;
-    ~WmfApi()
-    {
-        if (api)
-            wmf_api_destroy(api);
-    }
+struct LoadedConverter {
+    SharedLibrary library;
+    const MetafileConverterPlugin* plugin = nullptr;
+    std::string problem; // why there is no plug-in
 };
 
-std::optional<std::string> windowsToSvg(const std::vector<std::uint8_t>& bytes, const std::string& fontFolder)
+// Opened on first use and kept until the program ends.
+const LoadedConverter& converter()
 {
-    wmfAPI_Options options{};
-    options.function = wmf_svg_function;
-    std::string folder = fontFolder;
-    std::array<char*, 2> fontDirs{folder.data(), nullptr};
-    options.fontdirs = fontDirs.data();
-    WmfApi holder;
-    const unsigned long flags =
-        WMF_OPT_FUNCTION | WMF_OPT_FONTDIRS | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
-    if (wmf_api_create(&holder.api, flags, &options) != wmf_E_None)
-        return std::nullopt;
-    std::vector<unsigned char> contents(bytes.begin(), bytes.end());
-    if (wmf_mem_open(holder.api, contents.data(), static_cast<long>(contents.size())) != wmf_E_None)
-        return std::nullopt;
-    wmfD_Rect bbox{};
-    if (wmf_scan(holder.api, 0, &bbox) != wmf_E_None) {
-        wmf_mem_close(holder.api);
-        return std::nullopt;
-    }
-    // The picture is the metafile's window, not only the part that is drawn on.
-    if (const auto window = WindowRect(bytes);
-        window && window->right != window->left && window->bottom != window->top) {
-        bbox.TL.x = static_cast<float>(std::min(window->left, window->right));
-        bbox.TL.y = static_cast<float>(std::min(window->top, window->bottom));
-        bbox.BR.x = static_cast<float>(std::max(window->left, window->right));
-        bbox.BR.y = static_cast<float>(std::max(window->top, window->bottom));
-    }
-    wmf_svg_t* device = WMF_SVG_GetData(holder.api);
-    device->out = wmf_stream_create(holder.api, nullptr);
-    if (!device->out) {
-        wmf_mem_close(holder.api);
-        return std::nullopt;
-    }
-    char description[] = "Loopwright metafile";
-    device->Description = description;
-    device->bbox = bbox;
-    unsigned int width = 0;
-    unsigned int height = 0;
-    wmf_display_size(holder.api, &width, &height, 96, 96);
-    device->width = width ? width : 1;
-    device->height = height ? height : 1;
-    const wmf_error_t played = wmf_play(holder.api, 0, &bbox);
-    char* buffer = nullptr;
-    unsigned long length = 0;
-    wmf_stream_destroy(holder.api, device->out, &buffer, &length);
-    device->out = nullptr;
-    device->Description = nullptr;
-    wmf_mem_close(holder.api);
-    if (played != wmf_E_None || !buffer || length == 0)
-        return std::nullopt;
-    return std::string(buffer, length);
+    static const LoadedConverter loaded = [] {
+        const std::string path = pluginPath(kMetafileConverterModule);
+        LoadedConverter converter{SharedLibrary::open(path), nullptr, {}};
+        if (!converter.library.isLoaded()) {
+            converter.problem = SharedLibrary::lastError();
+            return converter;
+        }
+        const auto entry = converter.library.function<MetafileConverterEntry>(kMetafileConverterEntry);
+        converter.plugin = entry ? entry() : nullptr;
+        if (!converter.plugin)
+            converter.problem = path + " is not the metafile converter";
+        return converter;
+    }();
+    return loaded;
 }
 
 } // namespace
@@ -118,12 +55,23 @@ std::vector<std::string> MissingWindowsMetafileFonts(const std::string& folder)
     return missing;
 }
 
+std::optional<std::string> MetafileConverterProblem()
+{
+    const std::string& problem = converter().problem;
+    return problem.empty() ? std::nullopt : std::optional(problem);
+}
+
 std::optional<std::string> MetafileToSvg(const Metafile& metafile, const std::string& fontFolder)
 {
-    if (metafile.bytes.empty())
+    const MetafileConverterPlugin* plugin = converter().plugin;
+    if (metafile.bytes.empty() || !plugin)
         return std::nullopt;
-    return metafile.kind == MetafileKind::Enhanced ? enhancedToSvg(metafile.bytes)
-                                                   : windowsToSvg(metafile.bytes, fontFolder);
+    if (metafile.kind == MetafileKind::Enhanced)
+        return plugin->enhancedToSvg(metafile.bytes);
+    std::optional<MetafileWindow> window;
+    if (const auto rect = WindowRect(metafile.bytes))
+        window = MetafileWindow{rect->left, rect->top, rect->right, rect->bottom};
+    return plugin->windowsToSvg(metafile.bytes, window, fontFolder);
 }
 
 } // namespace lw

@@ -20,7 +20,7 @@ const AviWriterPlugin& aviWriter()
 {
     static const LoadedAviWriter loaded = [] {
         const std::string path = pluginPath(kAviWriterModule);
-        LoadedAviWriter writer{SharedLibrary::open(path)};
+        LoadedAviWriter writer{SharedLibrary::open(path), nullptr};
         if (!writer.library.isLoaded())
             throw AviError("the AVI writer cannot be loaded: " + SharedLibrary::lastError());
         const auto entry = writer.library.function<AviWriterEntry>(kAviWriterEntry);

@@ -177,6 +177,7 @@ TEST(DebianPackage, ContentsAndDependencies)
                             "./usr/lib/loopwright/extensions/fly.lwx",
                             "./usr/lib/loopwright/extensions/marquee.lwx",
                             "./usr/lib/loopwright/plugins/avi_ffmpeg.so",
+                            "./usr/lib/loopwright/plugins/metafile_svg.so",
                             "./usr/share/loopwright/docs/index.htm",
                             "./usr/share/loopwright/docs/tutorial.htm",
                             "./usr/share/loopwright/docs/keyboard.htm",

@@ -1,7 +1,10 @@
-// Rendering, inspecting and exporting frames never load the AVI writer module nor FFmpeg; the
-// first question about video loads both.
+// Rendering, inspecting and exporting frames never load the plug-in modules nor their libraries;
+// the first piece of work that needs one loads it and its libraries.
+#include "support/picture_builders.h"
 #include "support/test_paths.h"
 
+#include "imaging/metafile_plugin.h"
+#include "imaging/metafile_svg.h"
 #include "output/avi_export.h"
 #include "platform/program_folders.h"
 #include "tools/lwtool/command_line.h"
@@ -10,6 +13,7 @@
 
 #include <QTemporaryDir>
 #include <dlfcn.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <link.h>
 #include <string>
@@ -35,16 +39,31 @@ bool loaded(const std::string& part)
     return search.found;
 }
 
-bool moduleOpen()
+bool moduleOpen(const char* module)
 {
-    void* handle = dlopen(lw::pluginPath(lw::kAviWriterModule).c_str(), RTLD_NOW | RTLD_NOLOAD);
+    void* handle = dlopen(lw::pluginPath(module).c_str(), RTLD_NOW | RTLD_NOLOAD);
     if (handle)
         dlclose(handle);
     return handle != nullptr;
 }
 
-TEST(PluginLoading, OnlyVideoWorkLoadsTheAviWriter)
+struct Plugin {
+    const char* module;
+    const char* library; // one library only the module links
+    std::function<void()> use;
+};
+
+TEST(PluginLoading, OnlyTheWorkThatNeedsAModuleLoadsIt)
 {
+    const std::vector<Plugin> plugins = {
+        {lw::kAviWriterModule, "libavcodec", [] { ASSERT_FALSE(lw::aviCodecs().empty()); }},
+        {lw::kMetafileConverterModule, "libemf2svg",
+         [] {
+             lw::Metafile metafile;
+             metafile.bytes = lwtest::enhancedMetafile(40, 40, 0, 0, 20, 20, 0x0000FF);
+             ASSERT_TRUE(lw::MetafileToSvg(metafile).has_value());
+         }},
+    };
     QTemporaryDir out;
     const std::string example = lwtest::buildDir() + "/examples/fashion.lwd";
     const std::vector<std::vector<std::string>> commands = {
@@ -57,12 +76,16 @@ TEST(PluginLoading, OnlyVideoWorkLoadsTheAviWriter)
     for (const auto& args : commands) {
         lwtool::ConsoleUiPort ui(true);
         ASSERT_EQ(lwtool::runCommand(lwtool::parseCommandLine(args), ui), lwtool::kExitOk) << args[0];
-        EXPECT_FALSE(moduleOpen()) << args[0];
-        EXPECT_FALSE(loaded("libavcodec")) << args[0];
+        for (const Plugin& plugin : plugins) {
+            EXPECT_FALSE(moduleOpen(plugin.module)) << args[0] << " " << plugin.module;
+            EXPECT_FALSE(loaded(plugin.library)) << args[0] << " " << plugin.library;
+        }
     }
-    ASSERT_FALSE(lw::aviCodecs().empty());
-    EXPECT_TRUE(moduleOpen());
-    EXPECT_TRUE(loaded("libavcodec"));
+    for (const Plugin& plugin : plugins) {
+        plugin.use();
+        EXPECT_TRUE(moduleOpen(plugin.module)) << plugin.module;
+        EXPECT_TRUE(loaded(plugin.library)) << plugin.library;
+    }
 }
 
 } // namespace
