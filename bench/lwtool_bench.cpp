@@ -1,6 +1,7 @@
 // Whole-process GIF rendering: lwtool render against ImageMagick's convert (-layers Optimize)
 // and gifsicle -O2 on the same frames, for the example banner and a 100-frame 728 x 90
-// document. Besides time, each run reports the output size; the ratio lines compare time.
+// document (that one also with --no-optimise). Besides time, each run reports the output size; the ratio
+// lines compare time.
 #include "bench/ratio_main.h"
 
 #include "engine/animation_compiler.h"
@@ -130,15 +131,26 @@ double fileSize(const std::string& path)
     return ec ? 0 : static_cast<double>(size);
 }
 
+void render(benchmark::State& state, const Case& c, const QStringList& options)
+{
+    const std::string out = workDir().filePath("ours.gif").toStdString();
+    const QStringList args = QStringList{"render", QString::fromStdString(c.document), "-o",
+                                         QString::fromStdString(out), "--quiet"} +
+                             options;
+    for (auto _ : state)
+        runProcess(QString::fromStdString(buildDir() + "/lwtool"), args);
+    state.counters["bytes"] = fileSize(out);
+}
+
 void ours(benchmark::State& state, const Case& (*input)())
 {
-    const Case& c = input();
-    const std::string out = workDir().filePath("ours.gif").toStdString();
-    for (auto _ : state)
-        runProcess(
-            QString::fromStdString(buildDir() + "/lwtool"),
-            {"render", QString::fromStdString(c.document), "-o", QString::fromStdString(out), "--quiet"});
-    state.counters["bytes"] = fileSize(out);
+    render(state, input(), {});
+}
+
+// Without frame optimisation, which must not cost more than the default.
+void oursUnoptimised(benchmark::State& state, const Case& (*input)())
+{
+    render(state, input(), {"--no-optimise"});
 }
 
 void convertPeer(benchmark::State& state, const Case& (*input)())
@@ -201,6 +213,14 @@ BENCHMARK_CAPTURE(ours, leaderboard, leaderboard)
     ->Iterations(3);
 BENCHMARK_CAPTURE(gifsiclePeer, leaderboard, leaderboard)
     ->Name("leaderboard100_vs_gifsicle/peer")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(oursUnoptimised, leaderboard, leaderboard)
+    ->Name("leaderboard100_unoptimised_vs_gifsicle/ours")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(gifsiclePeer, leaderboard, leaderboard)
+    ->Name("leaderboard100_unoptimised_vs_gifsicle/peer")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
