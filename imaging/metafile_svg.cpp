@@ -1,11 +1,11 @@
 #include "imaging/metafile_svg.h"
 
 #include "imaging/metafile_plugin.h"
-#include "platform/program_folders.h"
-#include "platform/shared_library.h"
+#include "platform/plugin_module.h"
 
 #include <array>
 #include <filesystem>
+#include <utility>
 
 namespace lw {
 namespace {
@@ -17,27 +17,19 @@ constexpr std::array<const char*, 13> kStandardFontFiles{
     "NimbusRoman-Regular.t1",  "NimbusRoman-Italic.t1",  "NimbusRoman-Bold.t1",  "NimbusRoman-BoldItalic.t1",
     "StandardSymbolsPS.t1"};
 
-struct LoadedConverter {
-    SharedLibrary library;
+struct Converter {
     const MetafileConverterPlugin* plugin = nullptr;
     std::string problem; // why there is no plug-in
 };
 
-// Opened on first use and kept until the program ends.
-const LoadedConverter& converter()
+// Opened on the first conversion.
+const Converter& converter()
 {
-    static const LoadedConverter loaded = [] {
-        const std::string path = pluginPath(kMetafileConverterModule);
-        LoadedConverter converter{SharedLibrary::open(path), nullptr, {}};
-        if (!converter.library.isLoaded()) {
-            converter.problem = SharedLibrary::lastError();
-            return converter;
-        }
-        const auto entry = converter.library.function<MetafileConverterEntry>(kMetafileConverterEntry);
-        converter.plugin = entry ? entry() : nullptr;
-        if (!converter.plugin)
-            converter.problem = path + " is not the metafile converter";
-        return converter;
+    static const Converter loaded = [] {
+        PluginEntry entry = openPluginEntry(kMetafileConverterModule, kMetafileConverterEntry);
+        if (!entry.function)
+            return Converter{nullptr, std::move(entry.problem)};
+        return Converter{reinterpret_cast<MetafileConverterEntry>(entry.function)(), {}};
     }();
     return loaded;
 }

@@ -1,7 +1,6 @@
 #include "output/avi_export.h"
 
-#include "platform/program_folders.h"
-#include "platform/shared_library.h"
+#include "platform/plugin_module.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -10,26 +9,18 @@
 namespace lw {
 namespace {
 
-struct LoadedAviWriter {
-    SharedLibrary library;
-    const AviWriterPlugin* plugin = nullptr;
-};
-
-// Opened on first use and kept until the program ends; a failed attempt is retried next time.
+// Opened on first use; a failed attempt is retried next time.
 const AviWriterPlugin& aviWriter()
 {
-    static const LoadedAviWriter loaded = [] {
-        const std::string path = pluginPath(kAviWriterModule);
-        LoadedAviWriter writer{SharedLibrary::open(path), nullptr};
-        if (!writer.library.isLoaded())
-            throw AviError("the AVI writer cannot be loaded: " + SharedLibrary::lastError());
-        const auto entry = writer.library.function<AviWriterEntry>(kAviWriterEntry);
-        writer.plugin = entry ? entry() : nullptr;
-        if (!writer.plugin)
-            throw AviError(path + " is not the AVI writer");
+    static const AviWriterPlugin* const plugin = [] {
+        const PluginEntry entry = openPluginEntry(kAviWriterModule, kAviWriterEntry);
+        const AviWriterPlugin* writer =
+            entry.function ? reinterpret_cast<AviWriterEntry>(entry.function)() : nullptr;
+        if (!writer)
+            throw AviError("the AVI writer cannot be loaded: " + entry.problem);
         return writer;
     }();
-    return *loaded.plugin;
+    return *plugin;
 }
 
 } // namespace

@@ -57,14 +57,4 @@ std::string runningProgramFolder()
     return ec ? std::string(".") : program.parent_path().string();
 }
 
-std::string pluginPath(const std::string& name)
-{
-    const fs::path dir(runningProgramFolder());
-    std::string folder = programFoldersFor(dir.string()).plugins;
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec) && fs::is_directory(dir.parent_path() / "plugins", ec))
-        folder = (dir.parent_path() / "plugins").string();
-    return folder + "/" + name + ".so";
-}
-
 } // namespace lw

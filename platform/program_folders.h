@@ -30,8 +30,4 @@ ProgramFolders programFolders();
 // The folder of the running executable, read from the system without Qt.
 std::string runningProgramFolder();
 
-// The plug-in module of that name ("avi_ffmpeg" → .../plugins/avi_ffmpeg.so) for the running
-// executable. Programs in a subfolder of a build tree (bench/, fuzz/) use the build's plug-ins.
-std::string pluginPath(const std::string& name);
-
 } // namespace lw

@@ -6,7 +6,7 @@
 #include "imaging/metafile_plugin.h"
 #include "imaging/metafile_svg.h"
 #include "output/avi_export.h"
-#include "platform/program_folders.h"
+#include "platform/plugin_module.h"
 #include "tools/lwtool/command_line.h"
 #include "tools/lwtool/commands.h"
 #include "tools/lwtool/console_ui_port.h"
