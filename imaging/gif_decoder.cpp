@@ -2,11 +2,11 @@
 // composed animation. Sizes stated in the file are checked before anything is allocated, and
 // data is only ever kept as far as it was actually read.
 #include "imaging/gif_animation.h"
+#include "imaging/gif_frame_list.h"
 #include "imaging/gif_screen.h"
 #include "imaging/lzw_codec.h"
 #include "platform/application_names.h"
 #include "platform/errors.h"
-#include "platform/parallel_for.h"
 #include "platform/ui_port.h"
 
 #include <algorithm>
@@ -344,18 +344,12 @@ void GifAnimation::DecodeFrames()
             codec->Decode(data, f.codeSize, f.indices);
     };
     try {
-        std::vector<GifFrame*> list;
-        std::size_t pixels = 0;
-        for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-            list.push_back(f);
-            pixels += f->pixelCount();
-        }
-        const int threads = pixels >= kParallelPixels ? workerCount() : 1;
-        std::vector<std::unique_ptr<LzwCodec>> codecs(static_cast<std::size_t>(threads));
-        parallelFor(list.size(), threads, [&](std::size_t index, int worker) {
-            decode(*list[index], codecs[static_cast<std::size_t>(worker)]);
+        const GifFrameList list = gifFrameList(frames.get(), kParallelPixels);
+        std::vector<std::unique_ptr<LzwCodec>> codecs(static_cast<std::size_t>(list.threads));
+        parallelFor(list.frames.size(), list.threads, [&](std::size_t index, int worker) {
+            decode(*list.frames[index], codecs[static_cast<std::size_t>(worker)]);
         });
-        codedFrames = static_cast<int>(list.size());
+        codedFrames = static_cast<int>(list.frames.size());
     } catch (const std::bad_alloc&) {
         throw MemoryError();
     }

@@ -1,9 +1,9 @@
 // The writing side of GifAnimation: LZW compression of every frame and the GIF89a stream.
 #include "imaging/gif_animation.h"
+#include "imaging/gif_frame_list.h"
 #include "imaging/lzw_codec.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
-#include "platform/parallel_for.h"
 
 #include <algorithm>
 #include <cstring>
@@ -103,18 +103,12 @@ void GifAnimation::EncodeFrames()
         f.compressedLength = static_cast<int>(length);
     };
     try {
-        std::vector<GifFrame*> list;
-        std::size_t pixels = 0;
-        for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-            list.push_back(f);
-            pixels += f->pixelCount();
-        }
-        const int threads = pixels >= kParallelPixels ? workerCount() : 1;
-        std::vector<Worker> workers(static_cast<std::size_t>(threads));
-        parallelFor(list.size(), threads, [&](std::size_t index, int worker) {
-            encode(*list[index], workers[static_cast<std::size_t>(worker)]);
+        const GifFrameList list = gifFrameList(frames.get(), kParallelPixels);
+        std::vector<Worker> workers(static_cast<std::size_t>(list.threads));
+        parallelFor(list.frames.size(), list.threads, [&](std::size_t index, int worker) {
+            encode(*list.frames[index], workers[static_cast<std::size_t>(worker)]);
         });
-        codedFrames = static_cast<int>(list.size());
+        codedFrames = static_cast<int>(list.frames.size());
     } catch (const std::bad_alloc&) {
         throw MemoryError();
     }
