@@ -3,6 +3,7 @@
 // and the palette is ordered by use so that each frame gets a small transparent index and code
 // size.
 #include "imaging/gif_animation.h"
+#include "imaging/gif_frame_list.h"
 #include "platform/errors.h"
 
 #include <algorithm>
@@ -13,6 +14,10 @@
 namespace lw {
 
 namespace {
+
+// The per-frame passes below touch only their own frame, so frames are shared out among threads
+// once there is enough to do.
+constexpr std::size_t kParallelPixels = std::size_t{1} << 20;
 
 inline bool opaque(std::uint32_t pixel)
 {
@@ -119,8 +124,8 @@ void GifAnimation::DiffFrames()
         p = q;
     }
     p->raster = CRaster();
-    for (GifFrame* f = frames->next.get(); f; f = f->next.get())
-        CropToOpaque(*f);
+    const GifFrameList list = gifFrameList(frames->next.get(), kParallelPixels);
+    parallelFor(list.frames.size(), list.threads, [&](std::size_t i, int) { CropToOpaque(*list.frames[i]); });
 }
 
 void GifAnimation::CropToOpaque(GifFrame& frame)
@@ -180,17 +185,20 @@ void GifAnimation::CropToOpaque(GifFrame& frame)
 
 void GifAnimation::ReorderPalette()
 {
-    std::array<int, 256> frameUse{};
-    for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-        const Coverage coverage = coverageOf(*f);
-        ensureIndices(*f, coverage.transparent.size());
-        f->usedIndex.fill(0);
-        for (std::size_t i = 0; i < f->indices.size(); ++i)
+    const GifFrameList list = gifFrameList(frames.get(), kParallelPixels);
+    parallelFor(list.frames.size(), list.threads, [&](std::size_t k, int) {
+        GifFrame& f = *list.frames[k];
+        const Coverage coverage = coverageOf(f);
+        ensureIndices(f, coverage.transparent.size());
+        f.usedIndex.fill(0);
+        for (std::size_t i = 0; i < f.indices.size(); ++i)
             if (!coverage.transparent[i])
-                f->usedIndex[f->indices[i]] = 1;
+                f.usedIndex[f.indices[i]] = 1;
+    });
+    std::array<int, 256> frameUse{};
+    for (const GifFrame* f : list.frames)
         for (int i = 0; i < 256; ++i)
             frameUse[static_cast<std::size_t>(i)] += f->usedIndex[static_cast<std::size_t>(i)];
-    }
 
     std::array<int, 256> order{};
     for (int i = 0; i < 256; ++i)
@@ -206,9 +214,6 @@ void GifAnimation::ReorderPalette()
     for (int k = 0; k < 256; ++k)
         remap[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])] = static_cast<std::uint8_t>(k);
 
-    for (GifFrame* f = frames.get(); f; f = f->next.get())
-        for (std::uint8_t& index : f->indices)
-            index = remap[index];
     if (globalPalette) {
         GifColourTable reordered{};
         for (std::size_t old = 0; old < 256; ++old)
@@ -216,13 +221,16 @@ void GifAnimation::ReorderPalette()
         *globalPalette = reordered;
     }
 
-    if (frames)
-        for (GifFrame* f = frames->next.get(); f; f = f->next.get())
-            ChooseTransparentIndex(*f);
-    for (GifFrame* f = frames.get(); f; f = f->next.get()) {
-        const int largest = f->indices.empty() ? 0 : *std::max_element(f->indices.begin(), f->indices.end());
-        f->codeSize = static_cast<std::uint8_t>(codeSizeFor(largest + 1));
-    }
+    // The first frame shows the whole picture; every later one may show through to it.
+    parallelFor(list.frames.size(), list.threads, [&](std::size_t k, int) {
+        GifFrame& f = *list.frames[k];
+        for (std::uint8_t& index : f.indices)
+            index = remap[index];
+        if (k > 0)
+            ChooseTransparentIndex(f);
+        const int largest = f.indices.empty() ? 0 : *std::max_element(f.indices.begin(), f.indices.end());
+        f.codeSize = static_cast<std::uint8_t>(codeSizeFor(largest + 1));
+    });
 }
 
 void GifAnimation::ChooseTransparentIndex(GifFrame& frame)
