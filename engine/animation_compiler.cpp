@@ -280,27 +280,28 @@ void AnimationCompiler::compileTransitions(const LayerRect& canvasRect, CFrame& 
     if (!canvasHasPixels(canvasRect))
         return;
     const LWXRect canvas = toLwx(canvasRect);
+    // Steps first … last of the effect drawn over the backdrop; frameCount as the extension sees it.
+    const auto appendSteps = [&](std::unique_ptr<GeneratedFrame>& list, const CRaster& backdrop,
+                                 const CRaster& what, const EffectAssignment& effect, std::int32_t first,
+                                 std::int32_t last, std::int32_t frameCount) {
+        ChainAppender appender(list, images);
+        for (std::int32_t s = first; s <= last; ++s)
+            appender.append(
+                [&] { return transitionStep(host_, canvas, images, backdrop, what, effect, s, frameCount); });
+    };
     if (isSet(frame.introEffect)) {
         const std::int32_t n = stepsOf(frame.introEffect);
         const CRaster* backdrop = lastImage(previous.outroFrames.get());
         const CRaster* source = firstImage(frame.introFrames.get());
-        const CRaster& from = backdrop ? *backdrop : previous.image;
-        const CRaster& what = source ? *source : frame.image;
-        ChainAppender enter(frame.enterFrames, images);
-        for (std::int32_t s = -n; s <= -1; ++s)
-            enter.append(
-                [&] { return transitionStep(host_, canvas, images, from, what, frame.introEffect, s, -n); });
+        appendSteps(frame.enterFrames, backdrop ? *backdrop : previous.image, source ? *source : frame.image,
+                    frame.introEffect, -n, -1, -n);
     }
     if (isSet(frame.outroEffect)) {
         const std::int32_t n = stepsOf(frame.outroEffect);
         const CRaster* backdrop = firstImage(following.introFrames.get());
         const CRaster* source = lastImage(frame.outroFrames.get());
-        const CRaster& to = backdrop ? *backdrop : following.image;
-        const CRaster& what = source ? *source : frame.image;
-        ChainAppender leave(frame.leaveFrames, images);
-        for (std::int32_t s = 1; s <= n; ++s)
-            leave.append(
-                [&] { return transitionStep(host_, canvas, images, to, what, frame.outroEffect, s, n); });
+        appendSteps(frame.leaveFrames, backdrop ? *backdrop : following.image, source ? *source : frame.image,
+                    frame.outroEffect, 1, n, n);
     }
 }
 

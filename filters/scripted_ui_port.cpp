@@ -35,32 +35,18 @@ MsgResult ScriptedUiPort::messageBox(const Message& message)
 
 std::optional<int> ScriptedUiPort::askNumber(const NumberQuestion& question)
 {
-    numberQuestions_.push_back(question);
-    if (numbers_.empty())
-        return question.value;
-    const auto result = numbers_.front();
-    numbers_.pop_front();
-    return result;
+    return scripted(numbers_, numberQuestions_, question, question.value);
 }
 
 std::optional<MetafileRasterAnswer> ScriptedUiPort::askMetafileRaster(const MetafileRasterQuestion& question)
 {
-    metafileQuestions_.push_back(question);
-    if (metafileAnswers_.empty())
-        return MetafileRasterAnswer{question.width, question.height, question.rememberForAll};
-    const auto result = metafileAnswers_.front();
-    metafileAnswers_.pop_front();
-    return result;
+    return scripted(metafileAnswers_, metafileQuestions_, question,
+                    MetafileRasterAnswer{question.width, question.height, question.rememberForAll});
 }
 
 std::optional<GifImportAnswer> ScriptedUiPort::askGifImport(const GifImportQuestion& question)
 {
-    gifImportQuestions_.push_back(question);
-    if (gifImportAnswers_.empty())
-        return GifImportAnswer{};
-    const auto result = gifImportAnswers_.front();
-    gifImportAnswers_.pop_front();
-    return result;
+    return scripted(gifImportAnswers_, gifImportQuestions_, question, GifImportAnswer{});
 }
 
 std::optional<std::vector<int>> ScriptedUiPort::askFilterValues(const FilterValuesQuestion& question)
@@ -103,13 +89,9 @@ std::optional<RotationAnswer> ScriptedUiPort::askRotation(const RotationQuestion
 
 std::optional<GifSaveAnswer> ScriptedUiPort::askGifSave(const GifSaveQuestion& question)
 {
-    gifSaveQuestions_.push_back(question);
-    if (gifSaveAnswers_.empty())
-        return GifSaveAnswer{question.initialColourCount(), question.animated, false,
-                             question.transparentColour};
-    const auto result = gifSaveAnswers_.front();
-    gifSaveAnswers_.pop_front();
-    return result;
+    return scripted(
+        gifSaveAnswers_, gifSaveQuestions_, question,
+        GifSaveAnswer{question.initialColourCount(), question.animated, false, question.transparentColour});
 }
 
 } // namespace lw
