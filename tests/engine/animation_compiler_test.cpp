@@ -477,3 +477,45 @@ TEST(AnimationCompiler, PreviewRendersCompilesAndShowsOneFrame)
     EXPECT_EQ(list[2].image, &second.image);
     EXPECT_EQ(second.image.GetPixel(1, 1), 0x00FF0000u); // rendered first
 }
+
+TEST(AnimationCompiler, RecompiledImagesMatchAFreshCompile)
+{
+    // A compile writes over the previous compile's step images: whatever they held before must
+    // not show through, whether the new document has more, fewer or other images.
+    const auto build = [](Doc& doc, std::int32_t speed) {
+        addObject(doc.frame(0), 0, 2, 0x00FF0000).introEffect = effect(PROBE_INTRO, speed);
+        addObject(doc.append(), 8, 6, 0x0000FF00).outroEffect = effect(PROBE_OUTRO, speed);
+        doc.frame(1).introEffect = effect(PROBE_INTRO, 1, kHide);
+    };
+    const auto edit = [](Doc& doc, std::int32_t speed) {
+        CLayerObject& moved = *doc.frame(0).head;
+        moved.ownImage.FillRect(0x000000FF);
+        moved.rect = lw::LayerRect{kLeft + 20, kTop + 2, kLeft + 24, kTop + 6};
+        moved.position = {kLeft + 20, kTop + 2};
+        moved.introEffect = effect(PROBE_INTRO, speed);
+        doc.frame(1).head->outroEffect = effect(PROBE_OUTRO, speed);
+    };
+    for (const auto& [speed, otherSpeed] : {std::pair{2, 2}, std::pair{3, 1}, std::pair{1, 3}}) {
+        SCOPED_TRACE(speed * 10 + otherSpeed);
+        Doc reused;
+        build(reused, speed);
+        reused.compile();
+        edit(reused, otherSpeed);
+        reused.compile();
+
+        Doc fresh;
+        build(fresh, speed);
+        edit(fresh, otherSpeed);
+        fresh.compile();
+
+        auto a = reused.sequence();
+        auto b = fresh.sequence();
+        const auto got = entries(a);
+        const auto want = entries(b);
+        ASSERT_EQ(got.size(), want.size());
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_TRUE(samePixels(*got[i].image, *want[i].image)) << i;
+            EXPECT_EQ(got[i].delay, want[i].delay) << i;
+        }
+    }
+}

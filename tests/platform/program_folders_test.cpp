@@ -12,6 +12,7 @@ struct Layout {
     const char* name;
     std::vector<const char*> folders; // made under the temporary root
     const char* expectExtensions;     // relative to the root
+    const char* expectPlugins;
     const char* expectDocs;
     const char* expectExamples;
 };
@@ -22,21 +23,31 @@ TEST(ProgramFolders, BesideTheProgramFirstThenUnderThePrefix)
 {
     const Layout layouts[] = {
         {"build tree",
-         {"bin/extensions", "bin/docs", "bin/examples", "lib/loopwright/extensions", "share/loopwright/docs"},
+         {"bin/extensions", "bin/plugins", "bin/docs", "bin/examples", "lib/loopwright/extensions",
+          "lib/loopwright/plugins", "share/loopwright/docs"},
          "bin/extensions",
+         "bin/plugins",
          "bin/docs",
          "bin/examples"},
         {"installed",
-         {"lib/loopwright/extensions", "share/loopwright/docs", "share/loopwright/examples"},
+         {"lib/loopwright/extensions", "lib/loopwright/plugins", "share/loopwright/docs",
+          "share/loopwright/examples"},
          "lib/loopwright/extensions",
+         "lib/loopwright/plugins",
          "share/loopwright/docs",
          "share/loopwright/examples"},
         {"each folder on its own",
-         {"bin/docs", "lib/loopwright/extensions"},
+         {"bin/docs", "lib/loopwright/extensions", "bin/plugins"},
          "lib/loopwright/extensions",
+         "bin/plugins",
          "bin/docs",
          "bin/examples"},
-        {"nothing anywhere names the build-tree place", {}, "bin/extensions", "bin/docs", "bin/examples"},
+        {"nothing anywhere names the build-tree place",
+         {},
+         "bin/extensions",
+         "bin/plugins",
+         "bin/docs",
+         "bin/examples"},
     };
     for (const Layout& layout : layouts) {
         SCOPED_TRACE(layout.name);
@@ -47,6 +58,7 @@ TEST(ProgramFolders, BesideTheProgramFirstThenUnderThePrefix)
             fs::create_directories(root / folder);
         const lw::ProgramFolders folders = lw::programFoldersFor((root / "bin").string());
         EXPECT_EQ(fs::path(folders.extensions), root / layout.expectExtensions);
+        EXPECT_EQ(fs::path(folders.plugins), root / layout.expectPlugins);
         EXPECT_EQ(fs::path(folders.docs), root / layout.expectDocs);
         EXPECT_EQ(fs::path(folders.examples), root / layout.expectExamples);
         EXPECT_EQ(fs::path(folders.helpIndex()), root / layout.expectDocs / "index.htm");

@@ -88,4 +88,29 @@ TEST(PluginLoading, OnlyTheWorkThatNeedsAModuleLoadsIt)
     }
 }
 
+TEST(PluginLoading, AMissingModuleOrEntryPointIsNamedNotFatal)
+{
+    struct Case {
+        const char* module;
+        const char* entry;
+        const char* problemMentions; // nullptr: the entry point is found
+    };
+    const Case cases[] = {
+        {lw::kAviWriterModule, lw::kAviWriterEntry, nullptr},
+        {"no_such_module", lw::kAviWriterEntry, "no_such_module.so"},
+        {lw::kAviWriterModule, "NoSuchEntryPoint", "has no entry point NoSuchEntryPoint"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.module) + " " + c.entry);
+        const lw::PluginEntry entry = lw::openPluginEntry(c.module, c.entry);
+        if (!c.problemMentions) {
+            EXPECT_NE(entry.function, nullptr);
+            EXPECT_TRUE(entry.problem.empty()) << entry.problem;
+        } else {
+            EXPECT_EQ(entry.function, nullptr);
+            EXPECT_NE(entry.problem.find(c.problemMentions), std::string::npos) << entry.problem;
+        }
+    }
+}
+
 } // namespace
