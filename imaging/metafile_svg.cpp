@@ -17,20 +17,11 @@ constexpr std::array<const char*, 13> kStandardFontFiles{
     "NimbusRoman-Regular.t1",  "NimbusRoman-Italic.t1",  "NimbusRoman-Bold.t1",  "NimbusRoman-BoldItalic.t1",
     "StandardSymbolsPS.t1"};
 
-struct Converter {
-    const MetafileConverterPlugin* plugin = nullptr;
-    std::string problem; // why there is no plug-in
-};
-
 // Opened on the first conversion.
-const Converter& converter()
+const Plugin<MetafileConverterPlugin>& converter()
 {
-    static const Converter loaded = [] {
-        PluginEntry entry = openPluginEntry(kMetafileConverterModule, kMetafileConverterEntry);
-        if (!entry.function)
-            return Converter{nullptr, std::move(entry.problem)};
-        return Converter{reinterpret_cast<MetafileConverterEntry>(entry.function)(), {}};
-    }();
+    static const Plugin<MetafileConverterPlugin> loaded =
+        openPlugin<MetafileConverterPlugin>(kMetafileConverterModule, kMetafileConverterEntry);
     return loaded;
 }
 
@@ -55,7 +46,7 @@ std::optional<std::string> MetafileConverterProblem()
 
 std::optional<std::string> MetafileToSvg(const Metafile& metafile, const std::string& fontFolder)
 {
-    const MetafileConverterPlugin* plugin = converter().plugin;
+    const MetafileConverterPlugin* plugin = converter().api;
     if (metafile.bytes.empty() || !plugin)
         return std::nullopt;
     if (metafile.kind == MetafileKind::Enhanced)

@@ -13,12 +13,10 @@ namespace {
 const AviWriterPlugin& aviWriter()
 {
     static const AviWriterPlugin* const plugin = [] {
-        const PluginEntry entry = openPluginEntry(kAviWriterModule, kAviWriterEntry);
-        const AviWriterPlugin* writer =
-            entry.function ? reinterpret_cast<AviWriterEntry>(entry.function)() : nullptr;
-        if (!writer)
-            throw AviError("the AVI writer cannot be loaded: " + entry.problem);
-        return writer;
+        const Plugin<AviWriterPlugin> writer = openPlugin<AviWriterPlugin>(kAviWriterModule, kAviWriterEntry);
+        if (!writer.api)
+            throw AviError("the AVI writer cannot be loaded: " + writer.problem);
+        return writer.api;
     }();
     return *plugin;
 }
