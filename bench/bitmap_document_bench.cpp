@@ -18,11 +18,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
-#include <sys/resource.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -102,24 +105,25 @@ const Case& bitmapDocument()
     return c;
 }
 
-// Runs a program to its end; returns its peak resident memory in bytes, or -1 when it failed.
+// Runs a program to its end through bench/peak_memory; returns its peak resident memory in bytes,
+// or -1 when it failed.
 double runMeasured(const std::string& program, const std::vector<std::string>& args)
 {
+    const std::string launcher = QCoreApplication::applicationDirPath().toStdString() + "/peak_memory";
+    const std::string peakFile = workDir().filePath("peak").toStdString();
+    std::vector<std::string> all{launcher, peakFile, program};
+    all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
+    for (std::string& a : all)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::execvp(program.c_str(), argv.data());
-        ::_exit(127);
-    }
+    pid_t pid = 0;
     int status = 0;
-    rusage usage{};
-    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (::posix_spawn(&pid, launcher.c_str(), nullptr, nullptr, argv.data(), environ) != 0 ||
+        ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return -1;
-    return double(usage.ru_maxrss) * 1024;
+    const std::vector<std::uint8_t> text = lw::readFile(peakFile);
+    return std::strtod(std::string(text.begin(), text.end()).c_str(), nullptr);
 }
 
 double fileSize(const std::string& path)
