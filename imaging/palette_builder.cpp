@@ -1,6 +1,7 @@
 #include "imaging/palette_builder.h"
 
 #include "imaging/gif_frame.h"
+#include "imaging/gif_frame_list.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,6 +12,7 @@ namespace lw {
 namespace {
 
 constexpr std::size_t kExactStep = 8096; // entries per growth step of the exact lists
+constexpr std::size_t kParallelPixels = std::size_t{1} << 20;
 
 inline int cellOf(int r5, int g5, int b5)
 {
@@ -135,6 +137,7 @@ void PaletteBuilder::Build(int n, GifFrame* frames)
     n = std::clamp(n, 1, 256);
     palette.fill(0);
     paletteRgb.fill(0);
+    const GifFrameList list = gifFrameList(frames, kParallelPixels);
     const bool exact = n >= exactCount;
     if (exact) {
         paletteCount = exactCount;
@@ -144,50 +147,71 @@ void PaletteBuilder::Build(int n, GifFrame* frames)
             paletteRgb[static_cast<std::size_t>(k)] = rgbToBgr(bgr);
         }
     } else {
-        MedianCut(n, frames);
+        MedianCut(n, list);
     }
-    BuildLookupTable();
+    BuildLookupTable(exact, list.threads);
+    parallelFor(list.frames.size(), list.threads,
+                [&](std::size_t i, int) { MapFrame(*list.frames[i], exact); });
+}
 
-    for (GifFrame* f = frames; f; f = f->next.get()) {
-        const CRaster& raster = f->raster;
-        const int w = raster.width();
-        const int h = raster.height();
-        const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-        if (f->indices.size() != count || f->pixelCount() != count) {
-            f->width = static_cast<std::uint16_t>(w);
-            f->height = static_cast<std::uint16_t>(h);
-            f->indices.assign(count, 0);
-        }
-        if (count == 0)
-            continue;
-        std::uint8_t* out = f->indices.data();
-        const int* table = cells.data();
-        for (int y = 0; y < h; ++y) {
-            const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
-            std::uint32_t lastRgb = 0xFFFFFFFF;
-            std::uint8_t lastIndex = 0;
-            for (int x = 0; x < w; ++x) {
-                const std::uint32_t rgb = row[x] & 0xFFFFFF;
-                if (rgb != lastRgb) {
-                    const int cell = cellOfRgb(rgb);
-                    int index = table[cell];
-                    if (index < 0)
-                        index = LookupCell(cell);
-                    if (exact && paletteRgb[static_cast<std::size_t>(index)] != rgb) {
-                        const int found = FindExact(rgb);
-                        if (found >= 0)
-                            index = found;
-                    }
-                    lastRgb = rgb;
-                    lastIndex = static_cast<std::uint8_t>(index);
+void PaletteBuilder::MapFrame(GifFrame& f, bool exact) const
+{
+    const CRaster& raster = f.raster;
+    const int w = raster.width();
+    const int h = raster.height();
+    const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    if (f.indices.size() != count || f.pixelCount() != count) {
+        f.width = static_cast<std::uint16_t>(w);
+        f.height = static_cast<std::uint16_t>(h);
+        f.indices.assign(count, 0);
+    }
+    if (count == 0)
+        return;
+    std::uint8_t* out = f.indices.data();
+    const int* table = cells.data();
+    for (int y = 0; y < h; ++y) {
+        const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
+        std::uint32_t lastRgb = 0xFFFFFFFF;
+        std::uint8_t lastIndex = 0;
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t rgb = row[x] & 0xFFFFFF;
+            if (rgb != lastRgb) {
+                const int cell = cellOfRgb(rgb);
+                int index = table[cell];
+                if (index < 0)
+                    index = EntryOf(cell); // a colour nobody counted: worked out, not stored
+                if (exact && paletteRgb[static_cast<std::size_t>(index)] != rgb) {
+                    const int found = FindExact(rgb);
+                    if (found >= 0)
+                        index = found;
                 }
-                *out++ = lastIndex;
+                lastRgb = rgb;
+                lastIndex = static_cast<std::uint8_t>(index);
             }
+            *out++ = lastIndex;
         }
     }
 }
 
-void PaletteBuilder::MedianCut(int n, GifFrame* frames)
+void PaletteBuilder::CountCells(const GifFrameList& list)
+{
+    // One histogram per thread, summed afterwards: integer sums do not depend on who counted what.
+    std::vector<std::vector<int>> partial(static_cast<std::size_t>(list.threads));
+    parallelFor(list.frames.size(), list.threads, [&](std::size_t i, int worker) {
+        std::vector<int>& counts = partial[static_cast<std::size_t>(worker)];
+        if (counts.empty())
+            counts.assign(kCellCount, 0);
+        int* histogram = counts.data();
+        for (const std::uint32_t pixel : std::as_const(list.frames[i]->raster).pixels())
+            ++histogram[(pixel >> 9 & 0x7C00) | (pixel >> 6 & 0x3E0) | (pixel >> 3 & 0x1F)];
+    });
+    cells.assign(kCellCount, 0);
+    for (const std::vector<int>& counts : partial)
+        for (std::size_t k = 0; k < counts.size(); ++k)
+            cells[k] += counts[k];
+}
+
+void PaletteBuilder::MedianCut(int n, const GifFrameList& list)
 {
     std::vector<Box> boxes(static_cast<std::size_t>(n));
     int listHead = 0;
@@ -196,11 +220,8 @@ void PaletteBuilder::MedianCut(int n, GifFrame* frames)
         boxes[static_cast<std::size_t>(i)].next = i + 1 < n ? i + 1 : -1;
     Box& all = boxes[0];
 
-    cells.assign(kCellCount, 0);
-    int* histogram = cells.data();
-    for (GifFrame* f = frames; f; f = f->next.get())
-        for (const std::uint32_t pixel : std::as_const(f->raster).pixels())
-            ++histogram[(pixel >> 9 & 0x7C00) | (pixel >> 6 & 0x3E0) | (pixel >> 3 & 0x1F)];
+    CountCells(list);
+    const int* histogram = cells.data();
     // The first box spans every non-empty cell and counts every pixel.
     for (int r = 0; r < 32; ++r)
         for (int g = 0; g < 32; ++g) {
@@ -342,7 +363,7 @@ void PaletteBuilder::ShrinkBox(Box& box) const
     }
 }
 
-void PaletteBuilder::BuildLookupTable()
+void PaletteBuilder::BuildLookupTable(bool exact, int threads)
 {
     // The entries as separate channel arrays of a fixed length, so that the distance loop has a
     // constant trip count and vectorises; unused slots lie far outside the cube and never win.
@@ -353,17 +374,33 @@ void PaletteBuilder::BuildLookupTable()
         entryG_[k] = static_cast<std::int16_t>(made ? static_cast<int>(e >> 8 & 0xFF) : 10000);
         entryB_[k] = static_cast<std::int16_t>(made ? static_cast<int>(e & 0xFF) : 10000);
     }
-    // Cells are filled when a pixel first falls into them: most of the 32768 never see one.
-    cells.assign(kCellCount, -1);
+    if (exact) {
+        cells.assign(kCellCount, -1);
+        for (std::size_t k = 0; k < static_cast<std::size_t>(exactCount); ++k) {
+            const int cell = cellOfRgb(rgbToBgr(exactColours[k]));
+            int& slot = cells[static_cast<std::size_t>(cell)];
+            if (slot < 0)
+                slot = EntryOf(cell);
+        }
+        return;
+    }
+    // The histogram turns into the table in place, a slice of cells per call: counted cells get
+    // their entry, the others -1.
+    constexpr int kSlices = 32;
+    constexpr int kSliceCells = kCellCount / kSlices;
+    parallelFor(kSlices, threads, [&](std::size_t slice, int) {
+        const int first = static_cast<int>(slice) * kSliceCells;
+        for (int cell = first; cell < first + kSliceCells; ++cell) {
+            int& slot = cells[static_cast<std::size_t>(cell)];
+            slot = slot > 0 ? EntryOf(cell) : -1;
+        }
+    });
 }
 
-int PaletteBuilder::LookupCell(int cell)
+int PaletteBuilder::EntryOf(int cell) const
 {
-    int& slot = cells[static_cast<std::size_t>(cell)];
-    if (slot >= 0)
-        return slot;
     if (paletteCount == 0)
-        return slot = 0;
+        return 0;
     // The low corner of the cell, except that the white cell holds pure white.
     const bool white = cell == kCellCount - 1;
     const int r = white ? 255 : (cell >> 10) * 8;
@@ -387,7 +424,7 @@ int PaletteBuilder::LookupCell(int cell)
     int index = 0;
     while (d[static_cast<std::size_t>(index)] != best)
         ++index; // the lowest index among the nearest
-    return slot = index;
+    return index;
 }
 
 } // namespace lw

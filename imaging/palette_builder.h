@@ -11,6 +11,7 @@
 namespace lw {
 
 struct GifFrame;
+struct GifFrameList;
 
 class PaletteBuilder {
 public:
@@ -25,7 +26,8 @@ public:
     // once more than 256 are known (the count is then 257). Returns the count.
     int CountExact(const CRaster& raster);
     // Builds the palette for at most n colours from the frames' rasters and writes every frame's
-    // indices (which must already be sized width × height).
+    // indices (which must already be sized width × height). Large animations share both passes
+    // over the pixels among threads; the result is the same either way.
     void Build(int n, GifFrame* frames);
     // The L1-nearest palette entry to a 0x00RRGGBB colour, lowest index on ties.
     int NearestEntry(std::uint32_t rgb) const;
@@ -35,7 +37,7 @@ public:
     std::vector<std::uint32_t> exactCounts;
     std::size_t exactCapacity = 0;
     // Histogram counts during the median cut, then the lookup table: the palette index of every
-    // cell a pixel fell into (-1 for the others, which no pixel needs).
+    // cell a pixel falls into (-1 for the others, which no pixel needs).
     std::vector<int> cells;
     int whitePresent = 0;
     int exactCount = 0;
@@ -51,12 +53,16 @@ private:
         int count = 0;
     };
 
-    void MedianCut(int n, GifFrame* frames);
+    void MedianCut(int n, const GifFrameList& list);
+    void CountCells(const GifFrameList& list);
     void SplitBox(std::vector<Box>& boxes, int index, int& freeHead, int& listHead);
     void ShrinkBox(Box& box) const;
-    void BuildLookupTable();
-    // The cell's palette index, found on first use: the entry nearest to the cell's low corner.
-    int LookupCell(int cell);
+    // Fills the lookup table for the cells a pixel can fall into: those counted by the median
+    // cut, or those of the exact colours.
+    void BuildLookupTable(bool exact, int threads);
+    // The cell's palette index: the entry nearest to the cell's low corner.
+    int EntryOf(int cell) const;
+    void MapFrame(GifFrame& frame, bool exact) const;
     int FindExact(std::uint32_t rgb) const;
 
     alignas(32) std::array<std::int16_t, 256> entryR_{};
