@@ -1,11 +1,14 @@
 #include "imaging/gif_animation.h"
 #include "support/raster_builders.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 
 using namespace lw;
 using lwtest::rasterFromRows;
+using lwtest::topDownPixels;
 
 namespace {
 
@@ -27,6 +30,44 @@ std::vector<std::uint32_t> tableRgb(const GifAnimation& gif)
         out.push_back(std::uint32_t{(*gif.globalPalette)[k * 3]} << 16 |
                       std::uint32_t{(*gif.globalPalette)[k * 3 + 1]} << 8 | (*gif.globalPalette)[k * 3 + 2]);
     return out;
+}
+
+// Runs of one to three pixels, each of a colour drawn from `colours` (any colour when empty).
+CRaster colourRuns(int w, int h, std::mt19937& rng, const std::vector<std::uint32_t>& colours)
+{
+    CRaster r(w, h);
+    std::uint32_t colour = 0;
+    int left = 0;
+    for (std::uint32_t& p : r.pixels()) {
+        if (left-- == 0) {
+            colour = colours.empty() ? (rng() % 64 == 0 ? 0xF8F8F8 | (rng() & 0x070707) : rng() & 0xFFFFFF)
+                                     : colours[rng() % colours.size()];
+            left = static_cast<int>(rng() % 3);
+        }
+        p = colour | (rng() & 0xFF000000); // the alpha byte is not looked at
+    }
+    return r;
+}
+
+// The L1-nearest palette entry to the low corner of the colour's cell (pure white for the white
+// cell), lowest index on ties, worked out the slow way.
+int nearestToCell(const PaletteBuilder& p, std::uint32_t rgb)
+{
+    const bool white = (rgb & 0xF8F8F8) == 0xF8F8F8;
+    const int r = white ? 255 : static_cast<int>(rgb >> 16 & 0xF8);
+    const int g = white ? 255 : static_cast<int>(rgb >> 8 & 0xF8);
+    const int b = white ? 255 : static_cast<int>(rgb & 0xF8);
+    int best = 0;
+    int bestDistance = 1 << 30;
+    for (int k = 0; k < p.paletteCount; ++k) {
+        const std::uint32_t e = p.paletteRgb[static_cast<std::size_t>(k)];
+        const int d = std::abs(r - static_cast<int>(e >> 16)) +
+                      std::abs(g - static_cast<int>(e >> 8 & 0xFF)) +
+                      std::abs(b - static_cast<int>(e & 0xFF));
+        if (d < bestDistance)
+            bestDistance = d, best = k;
+    }
+    return best;
 }
 
 } // namespace
@@ -213,5 +254,69 @@ TEST(PaletteBuilder, SetTransparentColourMarksEveryFrame)
         EXPECT_EQ(f->transparent, 1);
         EXPECT_EQ(f->disposal, 2);
         EXPECT_EQ(f->transparentIndex, 1);
+    }
+}
+
+TEST(PaletteBuilder, LargeAnimationsMapEveryPixelAsOneThreadWould)
+{
+    // 8 × 400 × 330 pixels: above the size at which both passes share the frames among threads.
+    constexpr int w = 400, h = 330, frameCount = 8;
+    for (const bool exact : {false, true}) {
+        SCOPED_TRACE(exact ? "exact" : "median cut");
+        std::mt19937 rng(exact ? 5 : 6);
+        std::vector<std::uint32_t> colours; // exact: 200 colours, pairs sharing a cell, white's too
+        for (int i = 0; exact && i < 99; ++i) {
+            const std::uint32_t c = rng() & 0xFFFEFE;
+            colours.insert(colours.end(), {c, c | 0x000101});
+        }
+        if (exact)
+            colours.insert(colours.end(), {0xFFFFFF, 0xF9FAFB});
+        std::vector<std::uint32_t> counted = colours;
+        std::sort(counted.begin(), counted.end());
+        GifAnimation gif;
+        CRaster all(w, h * frameCount); // the same pixels as one frame, which one thread maps
+        for (int i = 0; i < frameCount; ++i) {
+            CRaster frame = colourRuns(w, h, rng, colours);
+            if (!exact) // each frame its own band of reds, so that every frame counts
+                for (std::uint32_t& p : frame.pixels())
+                    p = (p & 0xFF1FFFFF) | static_cast<std::uint32_t>(i) << 21;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    all.bits()[all.indexOf(x, y + i * h)] = frame.GetPixel(x, y);
+            gif.AddFrame(frame);
+        }
+        GifAnimation single;
+        single.AddFrame(all);
+        EXPECT_EQ(gif.CountColours(), exact ? 200 : 257);
+        EXPECT_EQ(single.CountColours(), exact ? 200 : 257);
+        // Exact: a frame added after counting holds colours nobody counted, white's cell among them.
+        if (exact)
+            gif.AddFrame(rasterFromRows(4, 1, {0x123456, 0xFEFEFE, 0x123456, 0x00F9FAFB}));
+        gif.BuildPalette(256);
+        single.BuildPalette(256);
+        ASSERT_EQ(gif.palette.paletteCount, exact ? 200 : single.palette.paletteCount);
+        if (!exact) {
+            EXPECT_EQ(gif.palette.paletteRgb, single.palette.paletteRgb);
+        }
+        std::vector<int> reference(PaletteBuilder::kCellCount, -1); // per cell, once worked out
+        int wrong = 0, checked = 0;
+        for (const GifFrame* f = gif.frames.get(); f; f = f->next.get()) {
+            const std::vector<std::uint32_t> pixels = topDownPixels(f->raster);
+            ASSERT_EQ(f->indices.size(), pixels.size());
+            for (std::size_t i = 0; i < pixels.size(); ++i, ++checked) {
+                const std::uint32_t rgb = pixels[i] & 0xFFFFFF;
+                const int index = f->indices[i];
+                if (exact && std::binary_search(counted.begin(), counted.end(), rgb)) {
+                    wrong += gif.palette.paletteRgb[static_cast<std::size_t>(index)] != rgb;
+                    continue;
+                }
+                int& cell = reference[(rgb >> 19) << 10 | (rgb >> 11 & 31) << 5 | (rgb >> 3 & 31)];
+                if (cell < 0)
+                    cell = nearestToCell(gif.palette, rgb);
+                wrong += index != cell;
+            }
+        }
+        EXPECT_EQ(checked, w * h * frameCount + (exact ? 4 : 0));
+        EXPECT_EQ(wrong, 0);
     }
 }
