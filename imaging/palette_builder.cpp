@@ -171,6 +171,16 @@ void PaletteBuilder::MapFrame(GifFrame& f, bool exact) const
     const int* table = cells.data();
     for (int y = 0; y < h; ++y) {
         const std::uint32_t* row = raster.bits() + raster.indexOf(0, y);
+        if (!exact) {
+            // A plain lookup per pixel: on noisy pictures a test for a repeated colour costs more
+            // in mispredictions than it saves.
+            for (int x = 0; x < w; ++x) {
+                const int cell = cellOfRgb(row[x] & 0xFFFFFF);
+                const int index = table[cell];
+                *out++ = static_cast<std::uint8_t>(index >= 0 ? index : EntryOf(cell));
+            }
+            continue;
+        }
         std::uint32_t lastRgb = 0xFFFFFFFF;
         std::uint8_t lastIndex = 0;
         for (int x = 0; x < w; ++x) {
@@ -180,7 +190,7 @@ void PaletteBuilder::MapFrame(GifFrame& f, bool exact) const
                 int index = table[cell];
                 if (index < 0)
                     index = EntryOf(cell); // a colour nobody counted: worked out, not stored
-                if (exact && paletteRgb[static_cast<std::size_t>(index)] != rgb) {
+                if (paletteRgb[static_cast<std::size_t>(index)] != rgb) {
                     const int found = FindExact(rgb);
                     if (found >= 0)
                         index = found;
