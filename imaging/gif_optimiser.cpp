@@ -73,6 +73,267 @@ void ensureIndices(GifFrame& frame, std::size_t n)
         frame.indices = byteBlock(n);
 }
 
+// The smallest rectangle holding every pixel that does not show through (0 in a mask laid out
+// w pixels a row); right < 0 while there is none.
+struct OpaqueBox {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+
+    void addRow(const std::uint8_t* row, int w, int y)
+    {
+        const int first = static_cast<int>(std::find(row, row + w, 0) - row);
+        if (first == w)
+            return;
+        int last = w - 1;
+        while (row[last])
+            --last;
+        if (right < 0) {
+            left = first;
+            right = last;
+            top = y;
+        }
+        left = std::min(left, first);
+        right = std::max(right, last);
+        bottom = y;
+    }
+};
+
+OpaqueBox opaqueBoxOf(const Coverage& coverage)
+{
+    OpaqueBox box;
+    for (int y = 0; y < coverage.height; ++y)
+        box.addRow(coverage.transparent.data() +
+                       static_cast<std::size_t>(y) * static_cast<std::size_t>(coverage.width),
+                   coverage.width, y);
+    return box;
+}
+
+// Cuts the frame's indices, mask and raster (if it still has one) down to the box.
+void cropTo(GifFrame& frame, Coverage coverage, const OpaqueBox& box)
+{
+    if (box.right < 0)
+        return;
+    const int w = coverage.width;
+    const int h = coverage.height;
+    ensureIndices(frame, coverage.transparent.size());
+    const int cw = box.right - box.left + 1;
+    const int ch = box.bottom - box.top + 1;
+    if (cw == w && ch == h) {
+        // Nothing to cut away: the blocks stay as they are.
+        if (frame.transparentMask.empty())
+            frame.transparentMask = std::move(coverage.computed);
+        frame.width = static_cast<std::uint16_t>(w);
+        frame.height = static_cast<std::uint16_t>(h);
+        return;
+    }
+    const bool withRaster = frame.raster.hasBlock();
+    CRaster cropped(withRaster ? cw : 0, withRaster ? ch : 0);
+    const std::size_t croppedCount = static_cast<std::size_t>(cw) * static_cast<std::size_t>(ch);
+    std::vector<std::uint8_t> indices = byteBlock(croppedCount);
+    std::vector<std::uint8_t> mask = byteBlock(croppedCount);
+    for (int y = 0; y < ch; ++y) {
+        if (withRaster) {
+            const std::uint32_t* src = frame.raster.bits() + frame.raster.indexOf(box.left, box.top + y);
+            std::copy(src, src + cw, cropped.bits() + cropped.indexOf(0, y));
+        }
+        const std::size_t from = static_cast<std::size_t>(box.top + y) * static_cast<std::size_t>(w) +
+                                 static_cast<std::size_t>(box.left);
+        const std::size_t to = static_cast<std::size_t>(y) * static_cast<std::size_t>(cw);
+        std::copy_n(frame.indices.data() + from, cw, indices.data() + to);
+        std::copy_n(coverage.transparent.data() + from, cw, mask.data() + to);
+    }
+    frame.raster = std::move(cropped);
+    frame.indices = std::move(indices);
+    frame.transparentMask = std::move(mask);
+    frame.left = static_cast<std::uint16_t>(frame.left + box.left);
+    frame.top = static_cast<std::uint16_t>(frame.top + box.top);
+    frame.width = static_cast<std::uint16_t>(cw);
+    frame.height = static_cast<std::uint16_t>(ch);
+}
+
+// True when every frame has a raster of the first one's size, laid out as the frame, and no mask
+// yet: then each frame can be compared with the one just before it, all at once. That gives the
+// same marks as comparing with the last frame kept, since a frame merged away had, pixel for
+// pixel, the colours of the frame it merged into.
+bool comparableAtOnce(const GifFrame& first)
+{
+    const int w = first.raster.width();
+    const int h = first.raster.height();
+    for (const GifFrame* f = &first; f; f = f->next.get())
+        if (!f->raster.hasBlock() || f->raster.width() != w || f->raster.height() != h || f->width != w ||
+            f->height != h || !f->transparentMask.empty())
+            return false;
+    return true;
+}
+
+struct Comparison {
+    bool allEqual = false;
+    OpaqueBox box;
+};
+
+// Marks in `out` the pixels of a row that show the frame below: not opaque, or the colour they had
+// before. Returns the changes in colour or-ed together, 0 when there are none. Whole blocks of 16
+// pixels go through a loop of fixed length that the compiler turns into vector instructions.
+std::uint32_t compareRow(const std::uint32_t* row, const std::uint32_t* beforeRow, std::uint8_t* out, int w)
+{
+    std::uint32_t changed = 0;
+    const auto compare = [&](int x) {
+        const std::uint32_t difference = (row[x] ^ beforeRow[x]) & 0xFFFFFF;
+        changed |= difference;
+        return static_cast<std::uint8_t>((difference == 0) | !opaque(row[x]));
+    };
+    int x = 0;
+    for (; x + 16 <= w; x += 16) {
+        std::array<std::uint8_t, 16> block;
+        for (std::size_t k = 0; k < block.size(); ++k)
+            block[k] = compare(x + static_cast<int>(k));
+        std::copy(block.begin(), block.end(), out + x);
+    }
+    for (; x < w; ++x)
+        out[x] = compare(x);
+    return changed;
+}
+
+// Marks in the mask (after's size) the pixels of `after` that show the frame below, compared
+// with `before`, a raster of the same size.
+Comparison compareSameSize(const CRaster& before, const CRaster& after, std::uint8_t* mask)
+{
+    Comparison result;
+    const int w = after.width();
+    std::uint32_t changed = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        std::uint8_t* out = mask + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+        changed |=
+            compareRow(after.bits() + after.indexOf(0, y), before.bits() + before.indexOf(0, y), out, w);
+        result.box.addRow(out, w, y);
+    }
+    result.allEqual = changed == 0;
+    return result;
+}
+
+// How many pixels of a frame have each index, those that show through counted apart: bin
+// index | seeThrough << 8.
+using IndexCounts = std::array<std::uint32_t, 512>;
+
+inline std::size_t binOf(std::uint8_t index, std::uint8_t seeThrough)
+{
+    return std::size_t{index} | std::size_t{seeThrough != 0} << 8;
+}
+
+IndexCounts countIndices(std::span<const std::uint8_t> indices, std::span<const std::uint8_t> transparent)
+{
+    // Four tables in turn, so that a run of one bin does not wait on its own last increment.
+    std::array<IndexCounts, 4> part{};
+    const std::size_t n = indices.size();
+    std::size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        ++part[0][binOf(indices[i], transparent[i])];
+        ++part[1][binOf(indices[i + 1], transparent[i + 1])];
+        ++part[2][binOf(indices[i + 2], transparent[i + 2])];
+        ++part[3][binOf(indices[i + 3], transparent[i + 3])];
+    }
+    for (; i < n; ++i)
+        ++part[0][binOf(indices[i], transparent[i])];
+    IndexCounts counts{};
+    for (const IndexCounts& p : part)
+        for (std::size_t bin = 0; bin < counts.size(); ++bin)
+            counts[bin] += p[bin];
+    return counts;
+}
+
+// The index each bin is written as: the remapped one, or for see-through pixels of a colour that
+// is rare in the frame the transparent index that this chooses (when the frame may have one) and
+// sets in the frame. Counts are by the indices before the remapping.
+std::array<std::uint8_t, 512> indexTable(GifFrame& frame, const IndexCounts& counts,
+                                         const std::array<std::uint8_t, 256>& remap, bool mayBeTransparent)
+{
+    std::array<std::uint8_t, 512> table{};
+    std::array<bool, 256> used{};
+    std::array<std::int64_t, 256> total{};
+    std::array<std::int64_t, 256> trans{};
+    std::int64_t s = 0;
+    for (std::size_t old = 0; old < 256; ++old) {
+        const std::size_t c = remap[old];
+        table[old] = table[old | 256] = remap[old];
+        used[c] = counts[old] != 0;
+        trans[c] = counts[old | 256];
+        total[c] = std::int64_t{counts[old]} + trans[c];
+        s += trans[c];
+    }
+    if (!mayBeTransparent || s == 0)
+        return table;
+    const auto free = std::find(used.begin(), used.end(), false);
+    if (free == used.end())
+        return table;
+    const int t = static_cast<int>(free - used.begin());
+    frame.transparentIndex = t;
+    frame.transparent = 1;
+
+    // Colours that are common in the frame keep their index in the unchanged area: the pixel shows
+    // the same colour either way, and long runs of one index compress better.
+    for (std::size_t c = 0; c < 256; ++c)
+        if (total[c] > s)
+            s -= trans[c];
+    s = std::max<std::int64_t>(s, 0);
+    for (std::size_t old = 0; old < 256; ++old)
+        if (total[remap[old]] < s)
+            table[old | 256] = static_cast<std::uint8_t>(t);
+    return table;
+}
+
+void rewriteIndices(std::span<std::uint8_t> indices, std::span<const std::uint8_t> transparent,
+                    const std::array<std::uint8_t, 512>& table)
+{
+    for (std::size_t i = 0; i < indices.size(); ++i)
+        indices[i] = table[binOf(indices[i], transparent[i])];
+}
+
+std::array<std::uint8_t, 256> identityRemap()
+{
+    std::array<std::uint8_t, 256> remap{};
+    for (std::size_t i = 0; i < 256; ++i)
+        remap[i] = static_cast<std::uint8_t>(i);
+    return remap;
+}
+
+// DiffFrames for frames that comparableAtOnce accepts: every frame compared with the one before
+// it at once, then the merges made in order.
+void diffAtOnce(GifFrame& first)
+{
+    const GifFrameList list = gifFrameList(&first, kParallelPixels);
+    std::vector<Comparison> comparisons(list.frames.size());
+    parallelFor(list.frames.size(), list.threads, [&](std::size_t i, int) {
+        GifFrame& q = *list.frames[i];
+        if (i == 0) {
+            q.transparentMask = transparencyOf(q.raster);
+            return;
+        }
+        std::vector<std::uint8_t> mask = byteBlock(q.raster.pixelCount());
+        comparisons[i] = compareSameSize(list.frames[i - 1]->raster, q.raster, mask.data());
+        q.transparentMask = std::move(mask);
+    });
+    std::vector<std::size_t> kept;
+    GifFrame* p = &first;
+    for (std::size_t i = 1; i < list.frames.size(); ++i) {
+        GifFrame* q = list.frames[i];
+        if (comparisons[i].allEqual) {
+            p->delay = static_cast<std::uint16_t>(std::min(0xFFFF, p->delay + q->delay));
+            p->next = std::move(q->next); // q is gone
+            continue;
+        }
+        p->raster = CRaster();
+        p = q;
+        kept.push_back(i);
+    }
+    p->raster = CRaster();
+    parallelFor(kept.size(), list.threads, [&](std::size_t k, int) {
+        GifFrame& f = *list.frames[kept[k]];
+        cropTo(f, coverageOf(f), comparisons[kept[k]].box);
+    });
+}
+
 } // namespace
 
 void GifAnimation::DiffFrames()
@@ -82,6 +343,10 @@ void GifAnimation::DiffFrames()
     // colours of the last frame kept.
     if (!frames)
         return;
+    if (comparableAtOnce(*frames)) {
+        diffAtOnce(*frames);
+        return;
+    }
     if (frames->transparentMask.empty())
         frames->transparentMask = transparencyOf(frames->raster);
     GifFrame* p = frames.get();
@@ -131,69 +396,25 @@ void GifAnimation::DiffFrames()
 void GifAnimation::CropToOpaque(GifFrame& frame)
 {
     Coverage coverage = coverageOf(frame);
-    const int w = coverage.width;
-    const int h = coverage.height;
-    int left = w, top = h, right = -1, bottom = -1;
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* row =
-            coverage.transparent.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-        for (int x = 0; x < w; ++x)
-            if (!row[x]) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    }
-    if (right < 0)
-        return;
-    ensureIndices(frame, coverage.transparent.size());
-    const int cw = right - left + 1;
-    const int ch = bottom - top + 1;
-    if (cw == w && ch == h) {
-        // Nothing to cut away: the blocks stay as they are.
-        if (frame.transparentMask.empty())
-            frame.transparentMask = std::move(coverage.computed);
-        frame.width = static_cast<std::uint16_t>(w);
-        frame.height = static_cast<std::uint16_t>(h);
-        return;
-    }
-    const bool withRaster = frame.raster.hasBlock();
-    CRaster cropped(withRaster ? cw : 0, withRaster ? ch : 0);
-    const std::size_t croppedCount = static_cast<std::size_t>(cw) * static_cast<std::size_t>(ch);
-    std::vector<std::uint8_t> indices = byteBlock(croppedCount);
-    std::vector<std::uint8_t> mask = byteBlock(croppedCount);
-    for (int y = 0; y < ch; ++y) {
-        if (withRaster) {
-            const std::uint32_t* src = frame.raster.bits() + frame.raster.indexOf(left, top + y);
-            std::copy(src, src + cw, cropped.bits() + cropped.indexOf(0, y));
-        }
-        const std::size_t from =
-            static_cast<std::size_t>(top + y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(left);
-        const std::size_t to = static_cast<std::size_t>(y) * static_cast<std::size_t>(cw);
-        std::copy_n(frame.indices.data() + from, cw, indices.data() + to);
-        std::copy_n(coverage.transparent.data() + from, cw, mask.data() + to);
-    }
-    frame.raster = std::move(cropped);
-    frame.indices = std::move(indices);
-    frame.transparentMask = std::move(mask);
-    frame.left = static_cast<std::uint16_t>(frame.left + left);
-    frame.top = static_cast<std::uint16_t>(frame.top + top);
-    frame.width = static_cast<std::uint16_t>(cw);
-    frame.height = static_cast<std::uint16_t>(ch);
+    const OpaqueBox box = opaqueBoxOf(coverage);
+    cropTo(frame, std::move(coverage), box);
 }
 
 void GifAnimation::ReorderPalette()
 {
+    // Two passes over each frame's pixels: one counts, and everything up to the rewrite of the
+    // indices is decided from the counts.
     const GifFrameList list = gifFrameList(frames.get(), kParallelPixels);
-    parallelFor(list.frames.size(), list.threads, [&](std::size_t k, int) {
+    const std::size_t n = list.frames.size();
+    std::vector<Coverage> coverages(n);
+    std::vector<IndexCounts> counts(n);
+    parallelFor(n, list.threads, [&](std::size_t k, int) {
         GifFrame& f = *list.frames[k];
-        const Coverage coverage = coverageOf(f);
-        ensureIndices(f, coverage.transparent.size());
-        f.usedIndex.fill(0);
-        for (std::size_t i = 0; i < f.indices.size(); ++i)
-            if (!coverage.transparent[i])
-                f.usedIndex[f.indices[i]] = 1;
+        coverages[k] = coverageOf(f);
+        ensureIndices(f, coverages[k].transparent.size());
+        counts[k] = countIndices(f.indices, coverages[k].transparent);
+        for (std::size_t i = 0; i < 256; ++i)
+            f.usedIndex[i] = counts[k][i] != 0 ? 1 : 0;
     });
     std::array<int, 256> frameUse{};
     for (const GifFrame* f : list.frames)
@@ -222,13 +443,14 @@ void GifAnimation::ReorderPalette()
     }
 
     // The first frame shows the whole picture; every later one may show through to it.
-    parallelFor(list.frames.size(), list.threads, [&](std::size_t k, int) {
+    parallelFor(n, list.threads, [&](std::size_t k, int) {
         GifFrame& f = *list.frames[k];
-        for (std::uint8_t& index : f.indices)
-            index = remap[index];
-        if (k > 0)
-            ChooseTransparentIndex(f);
-        const int largest = f.indices.empty() ? 0 : *std::max_element(f.indices.begin(), f.indices.end());
+        const std::array<std::uint8_t, 512> table = indexTable(f, counts[k], remap, k > 0);
+        rewriteIndices(f.indices, coverages[k].transparent, table);
+        int largest = 0;
+        for (std::size_t bin = 0; bin < 512; ++bin)
+            if (counts[k][bin] != 0)
+                largest = std::max<int>(largest, table[bin]);
         f.codeSize = static_cast<std::uint8_t>(codeSizeFor(largest + 1));
     });
 }
@@ -237,39 +459,8 @@ void GifAnimation::ChooseTransparentIndex(GifFrame& frame)
 {
     const Coverage coverage = coverageOf(frame);
     ensureIndices(frame, coverage.transparent.size());
-    const std::size_t n = frame.indices.size();
-    std::array<bool, 256> used{};
-    std::array<int, 256> total{};
-    std::array<int, 256> trans{};
-    int s = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint8_t c = frame.indices[i];
-        ++total[c];
-        if (!coverage.transparent[i]) {
-            used[c] = true;
-        } else {
-            ++trans[c];
-            ++s;
-        }
-    }
-    if (s == 0)
-        return;
-    const auto free = std::find(used.begin(), used.end(), false);
-    if (free == used.end())
-        return;
-    const int t = static_cast<int>(free - used.begin());
-    frame.transparentIndex = t;
-    frame.transparent = 1;
-
-    // Colours that are common in the frame keep their index in the unchanged area: the pixel shows
-    // the same colour either way, and long runs of one index compress better.
-    for (std::size_t c = 0; c < 256; ++c)
-        if (total[c] > s)
-            s -= trans[c];
-    s = std::max(s, 0);
-    for (std::size_t i = 0; i < n; ++i)
-        if (coverage.transparent[i] && total[frame.indices[i]] < s)
-            frame.indices[i] = static_cast<std::uint8_t>(t);
+    const IndexCounts counts = countIndices(frame.indices, coverage.transparent);
+    rewriteIndices(frame.indices, coverage.transparent, indexTable(frame, counts, identityRemap(), true));
 }
 
 } // namespace lw
