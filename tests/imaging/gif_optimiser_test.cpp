@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 using namespace lw;
 using lwtest::rasterFromRows;
@@ -217,5 +218,132 @@ TEST(GifOptimiser, OptimisedAnimationShowsTheSameFramesInGiflib)
             frames.push_back(std::move(r));
         }
         checkOptimisedFrames(w, h, frames);
+    }
+}
+
+TEST(GifOptimiser, LargeAnimationsMergeCropAndShowThroughAsTheyShould)
+{
+    // 800 x 450 frames: enough pixels for every pass to share frames out among threads. With a
+    // smaller last frame the frames are compared one after another instead.
+    const int w = 800, h = 450;
+    const auto pattern = [](int shift, int width, int height) {
+        CRaster r(width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const auto i = static_cast<std::uint32_t>((x / 3 + y / 5 * 7 + shift) % 64);
+                r.bits()[r.indexOf(x, y)] = i * 4 << 16 | (255 - i * 4) << 8 | (i * 37 % 256);
+            }
+        return r;
+    };
+    const auto paint = [](CRaster r, int left, int top, int cw, int ch, std::uint32_t colour) {
+        for (int y = top; y < top + ch; ++y)
+            for (int x = left; x < left + cw; ++x)
+                r.bits()[r.indexOf(x, y)] = colour;
+        return r;
+    };
+    const std::uint32_t seeThrough = 0xFF000000u;
+    std::vector<CRaster> frames{pattern(0, w, h), paint(pattern(0, w, h), 10, 20, 50, 30, 0xFFFF01)};
+    frames.push_back(frames[1]);
+    frames.push_back(frames[1]);
+    // A box of another colour; a row of other colours that do not count, being see-through.
+    CRaster moved = paint(frames[1], 300, 100, 120, 7, 0x123457);
+    for (int x = 0; x < w; x += 5)
+        moved.bits()[moved.indexOf(x, 400)] = seeThrough | 0x00AA03;
+    frames.push_back(moved);
+    frames.push_back(paint(moved, 300, 100, 120, 7, seeThrough | 0x123457)); // same colours
+    frames.push_back(pattern(1, w, h));
+    frames.push_back(paint(frames[6], w - 1, h - 1, 1, 1, 0xFFFF01));
+    frames.push_back(paint(frames[7], 0, 0, w, h / 2, seeThrough | 0x00AA03)); // only see-through changes
+    frames.push_back(pattern(2, w, h));
+    struct Kept {
+        int source, left, top, width, height, delay;
+    };
+    const std::vector<Kept> expected{{0, 0, 0, w, h, 1},           {1, 10, 20, 50, 30, 2 + 3 + 4},
+                                     {4, 300, 100, 120, 7, 5 + 6}, {6, 0, 0, w, h, 7},
+                                     {7, w - 1, h - 1, 1, 1, 8},   {8, 0, 0, w, h, 9},
+                                     {9, 0, 0, w, h, 10},          {10, 5, 6, 20, 10, 11}};
+    for (const bool smallerLast : {false, true}) {
+        SCOPED_TRACE(smallerLast);
+        std::vector<CRaster> source = frames;
+        if (smallerLast)
+            source.push_back(paint(pattern(2, w / 2, h / 2), 5, 6, 20, 10, 0x00FF05));
+        GifAnimation gif;
+        gif.SetScreenSize(w, h);
+        for (std::size_t i = 0; i < source.size(); ++i)
+            gif.AddFrame(source[i]).delay = static_cast<std::uint16_t>(i + 1);
+        optimise(gif);
+        const auto ref = lwtest::giflibDecode(gif.Write());
+        ASSERT_TRUE(ref.ok) << ref.error;
+        const std::size_t count = expected.size() - (smallerLast ? 0 : 1);
+        ASSERT_EQ(ref.frames.size(), count);
+        const auto shown = lwtest::composeReference(ref);
+        for (std::size_t k = 0; k < count; ++k) {
+            SCOPED_TRACE(k);
+            const Kept& e = expected[k];
+            const lwtest::ReferenceFrame& f = ref.frames[k];
+            EXPECT_EQ((std::vector{f.left, f.top, f.width, f.height, f.delay}),
+                      (std::vector{e.left, e.top, e.width, e.height, e.delay}));
+            // Opaque pixels show their colour; see-through ones theirs or what was there before.
+            const CRaster& s = source[static_cast<std::size_t>(e.source)];
+            int wrong = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const std::size_t at = static_cast<std::size_t>(y) * w + static_cast<std::size_t>(x);
+                    const std::uint32_t before = k > 0 ? shown[k - 1][at] : 0;
+                    const std::uint32_t pixel =
+                        s.contains(x, y) ? s.bits()[s.indexOf(x, y)] : seeThrough | before;
+                    const bool ok =
+                        shown[k][at] == (pixel & 0xFFFFFF) || ((pixel >> 24) && shown[k][at] == before);
+                    wrong += ok ? 0 : 1;
+                }
+            EXPECT_EQ(wrong, 0);
+        }
+    }
+}
+
+TEST(GifOptimiser, CodeSizesCountTheTransparentIndexOnlyWhereItIsWritten)
+{
+    // Runs of (index, see-through, count). Frame 0 shows 0-6 and 8 once, the later frames 0-3
+    // ten times each, so the palette order stays. Frame 1: the rare 7 and 8 under the mask take
+    // the free index 4, and the code size grows to hold it; frame 2: the common 2 keeps its
+    // index, so 4 is chosen but never written; frame 3: 7, exactly as common as the pixels under
+    // the mask, keeps its index.
+    using Runs = std::vector<std::tuple<int, bool, int>>;
+    Runs first, common{{0, false, 10}, {1, false, 10}, {2, false, 10}, {3, false, 10}};
+    for (int i : {0, 1, 2, 3, 4, 5, 6, 8})
+        first.push_back({i, false, 1});
+    struct Case {
+        Runs runs;
+        int codeSize;
+        std::set<int> rewritten;
+    };
+    const std::vector<Case> cases{{{}, 4, {}},
+                                  {{{7, true, 1}, {8, true, 1}}, 3, {7, 8}},
+                                  {{{2, true, 1}}, 2, {}},
+                                  {{{7, false, 1}, {7, true, 1}, {8, true, 1}}, 3, {8}}};
+    GifAnimation gif;
+    std::vector<std::vector<std::uint8_t>> before;
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        GifFrame& f = gif.AddFrame(CRaster());
+        for (const Runs& runs : {k > 0 ? common : first, cases[k].runs})
+            for (const auto& [index, seeThrough, count] : runs) {
+                const auto n = static_cast<std::size_t>(count);
+                f.indices.insert(f.indices.end(), n, static_cast<std::uint8_t>(index));
+                f.transparentMask.insert(f.transparentMask.end(), n, seeThrough ? 1 : 0);
+            }
+        f.width = static_cast<std::uint16_t>(f.indices.size());
+        f.height = 1;
+        before.push_back(f.indices);
+    }
+    gif.ReorderPalette();
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(k);
+        const GifFrame& f = *gif.frameAt(static_cast<int>(k));
+        EXPECT_EQ(f.codeSize, cases[k].codeSize);
+        EXPECT_EQ(std::pair(f.transparent, f.transparentIndex), k > 0 ? std::pair(1, 4) : std::pair(0, 0));
+        for (std::size_t i = 0; i < f.indices.size(); ++i) {
+            const bool rewritten = f.transparentMask[i] && cases[k].rewritten.contains(before[k][i]);
+            EXPECT_EQ(f.indices[i], rewritten ? 4 : before[k][i]) << i;
+        }
     }
 }
