@@ -207,22 +207,6 @@ Overlap overlap(int srcW, int srcH, int dstW, int dstH, int x, int y)
 // without run-time checks; the rest of a row goes pixel by pixel.
 constexpr int kPixelBlock = 8;
 
-bool allOpaque(const std::uint32_t* pixels, int count)
-{
-    // One accumulator per position in the block, so the loop ors whole vectors and folds them once.
-    std::uint32_t lanes[kPixelBlock] = {};
-    int i = 0;
-    for (; i + kPixelBlock <= count; i += kPixelBlock)
-        for (int j = 0; j < kPixelBlock; ++j)
-            lanes[j] |= pixels[i + j];
-    std::uint32_t transparency = 0;
-    for (const std::uint32_t lane : lanes)
-        transparency |= lane;
-    for (; i < count; ++i)
-        transparency |= pixels[i];
-    return (transparency >> 24) == 0;
-}
-
 // The over rule onto an opaque pixel reduces to (s × (255 − Ts) + d × Ts) / 255 per colour with
 // an opaque result, for every Ts from 0 to 255. Red and blue go through one 32-bit product,
 // green through another, and the division by 255 is (x + 1 + (x >> 8)) >> 8, exact for x up to
@@ -283,7 +267,7 @@ void CRaster::CompositeOnto(CRaster& destination, int x, int y) const
     for (int row = 0; row < o.height; ++row) {
         const std::uint32_t* src = source + indexOf(o.srcX, o.srcY + row);
         std::uint32_t* dst = target + destination.indexOf(o.dstX, o.dstY + row);
-        if (allOpaque(dst, o.width)) {
+        if (allOpaque({dst, static_cast<std::size_t>(o.width)})) {
             composeOverOpaqueRow(src, dst, o.width);
             continue;
         }

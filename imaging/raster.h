@@ -151,6 +151,25 @@ inline std::uint32_t divideSmall(std::uint32_t n, std::uint32_t d)
 
 } // namespace detail
 
+// True when every pixel is opaque (transparency 0).
+inline bool allOpaque(std::span<const std::uint32_t> pixels)
+{
+    // One accumulator per position in a block of 8, so that the loop ors whole vectors and folds
+    // them once.
+    constexpr std::size_t kBlock = 8;
+    std::uint32_t lanes[kBlock] = {};
+    std::size_t i = 0;
+    for (; i + kBlock <= pixels.size(); i += kBlock)
+        for (std::size_t j = 0; j < kBlock; ++j)
+            lanes[j] |= pixels[i + j];
+    std::uint32_t transparency = 0;
+    for (const std::uint32_t lane : lanes)
+        transparency |= lane;
+    for (; i < pixels.size(); ++i)
+        transparency |= pixels[i];
+    return (transparency >> 24) == 0;
+}
+
 // The over rule: src drawn over dst. Unsigned integer arithmetic with truncating division.
 inline std::uint32_t composeOver(std::uint32_t src, std::uint32_t dst)
 {

@@ -89,10 +89,7 @@ bool CLayerObject::ShareOpaqueComposite()
     if (hasTransparency || IsClone() || !ownImage.hasBlock() || ownImage.width() != width() ||
         ownImage.height() != height())
         return false;
-    std::uint32_t any = 0;
-    for (const std::uint32_t p : std::as_const(ownImage).pixels())
-        any |= p;
-    if (any >> 24 != 0)
+    if (!allOpaque(std::as_const(ownImage).pixels()))
         return false;
     composite.ShareFrom(ownImage);
     return true;
@@ -118,10 +115,7 @@ void CLayerObject::Compose(const LayerRect* area)
         const std::uint32_t* s = src + ownImage.indexOf(r.left, y);
         std::uint32_t* d = dst + composite.indexOf(r.left, y);
         // Most rows are wholly opaque: one pass to find out, then a plain copy.
-        std::uint32_t any = 0;
-        for (std::size_t x = 0; x < n; ++x)
-            any |= s[x];
-        if (any >> 24 == 0) {
+        if (allOpaque({s, n})) {
             std::memcpy(d, s, n * sizeof *s);
             continue;
         }
