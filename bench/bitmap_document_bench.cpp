@@ -209,7 +209,7 @@ BENCHMARK(Load_peer)->Name("load_100x728x90_vs_read_bytes/peer")->Unit(benchmark
 BENCHMARK(Render_ours)
     ->Name("render_100x728x90_vs_convert/ours")
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(10);
 BENCHMARK(Convert_peer)
     ->Name("render_100x728x90_vs_convert/peer")
     ->Unit(benchmark::kMillisecond)
@@ -217,10 +217,10 @@ BENCHMARK(Convert_peer)
 BENCHMARK(RenderNoOptimise_ours)
     ->Name("render_no_optimise_vs_default_100x728x90/ours")
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(10);
 BENCHMARK(Render_ours)
     ->Name("render_no_optimise_vs_default_100x728x90/peer")
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(10);
 
 LW_BENCHMARK_MAIN()
