@@ -223,8 +223,9 @@ inline std::uint32_t composeOverOpaque(std::uint32_t s, std::uint32_t d)
 }
 
 // Where the processor has AVX2, a second copy of the row loop works eight pixels per step with
-// native 32-bit products; the program picks the copy once, at load time.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// native 32-bit products; the program picks the copy once, at load time. Not under the thread
+// sanitizer, which is not yet running when that choice is made.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void composeOverOpaqueRow(const std::uint32_t* __restrict src, std::uint32_t* __restrict dst, int count)
