@@ -18,10 +18,8 @@ namespace lw {
 
 namespace {
 
-// Below this many pixels in all (a few milliseconds of decoding), frames are decoded on the
-// caller's thread alone: on a busy machine a helper thread may take about as long just to be
-// scheduled.
-constexpr std::size_t kParallelPixels = std::size_t{1} << 22;
+// Decoding costs less per pixel than coding, so it shares frames out only from four times as many.
+constexpr std::size_t kParallelPixels = 4 * kGifParallelPixels;
 
 constexpr const char* kOverBudgetText = "The GIF file holds more image data than can be opened.";
 

@@ -13,10 +13,6 @@ namespace lw {
 
 namespace {
 
-// Below this many pixels in all (a few milliseconds of coding), frames are coded on the caller's
-// thread alone: on a busy machine a helper thread may take about as long just to be scheduled.
-constexpr std::size_t kParallelPixels = std::size_t{1} << 20;
-
 // How many times a table size halves until it is at most 2 (256 → 7, 2 → 0).
 int tableSizeCode(int size)
 {
@@ -103,7 +99,7 @@ void GifAnimation::EncodeFrames()
         f.compressedLength = static_cast<int>(length);
     };
     try {
-        const GifFrameList list = gifFrameList(frames.get(), kParallelPixels);
+        const GifFrameList list = gifFrameList(frames.get());
         std::vector<Worker> workers(static_cast<std::size_t>(list.threads));
         parallelFor(list.frames.size(), list.threads, [&](std::size_t index, int worker) {
             encode(*list.frames[index], workers[static_cast<std::size_t>(worker)]);

@@ -1,6 +1,5 @@
 #pragma once
-// The frames of a chain as a list to share out among threads, and how many threads are worth it:
-// below the given number of pixels in all, waiting for a helper thread costs as much as the work.
+// The frames of a chain as a list to share out among threads, and how many threads are worth it.
 #include "imaging/gif_frame.h"
 #include "platform/parallel_for.h"
 
@@ -9,12 +8,16 @@
 
 namespace lw {
 
+// Below this many pixels in all (a few milliseconds of work), frames stay on the caller's thread:
+// on a busy machine a helper thread may take about as long just to be scheduled.
+inline constexpr std::size_t kGifParallelPixels = std::size_t{1} << 20;
+
 struct GifFrameList {
     std::vector<GifFrame*> frames;
     int threads = 1;
 };
 
-inline GifFrameList gifFrameList(GifFrame* first, std::size_t parallelPixels)
+inline GifFrameList gifFrameList(GifFrame* first, std::size_t parallelPixels = kGifParallelPixels)
 {
     GifFrameList list;
     std::size_t pixels = 0;

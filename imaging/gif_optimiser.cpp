@@ -15,10 +15,6 @@ namespace lw {
 
 namespace {
 
-// The per-frame passes below touch only their own frame, so frames are shared out among threads
-// once there is enough to do.
-constexpr std::size_t kParallelPixels = std::size_t{1} << 20;
-
 inline bool opaque(std::uint32_t pixel)
 {
     return (pixel >> 24) == 0;
@@ -151,6 +147,14 @@ void cropTo(GifFrame& frame, Coverage coverage, const OpaqueBox& box)
     frame.top = static_cast<std::uint16_t>(frame.top + box.top);
     frame.width = static_cast<std::uint16_t>(cw);
     frame.height = static_cast<std::uint16_t>(ch);
+}
+
+// A frame that shows the same colours as the one before goes, and that one stays for both delays.
+void mergeNext(GifFrame& kept)
+{
+    std::unique_ptr<GifFrame> gone = std::move(kept.next);
+    kept.delay = static_cast<std::uint16_t>(std::min(0xFFFF, kept.delay + gone->delay));
+    kept.next = std::move(gone->next);
 }
 
 // True when every frame has a raster of the first one's size, laid out as the frame, and no mask
@@ -302,7 +306,7 @@ std::array<std::uint8_t, 256> identityRemap()
 // it at once, then the merges made in order.
 void diffAtOnce(GifFrame& first)
 {
-    const GifFrameList list = gifFrameList(&first, kParallelPixels);
+    const GifFrameList list = gifFrameList(&first);
     std::vector<Comparison> comparisons(list.frames.size());
     parallelFor(list.frames.size(), list.threads, [&](std::size_t i, int) {
         GifFrame& q = *list.frames[i];
@@ -319,8 +323,7 @@ void diffAtOnce(GifFrame& first)
     for (std::size_t i = 1; i < list.frames.size(); ++i) {
         GifFrame* q = list.frames[i];
         if (comparisons[i].allEqual) {
-            p->delay = static_cast<std::uint16_t>(std::min(0xFFFF, p->delay + q->delay));
-            p->next = std::move(q->next); // q is gone
+            mergeNext(*p); // q is gone
             continue;
         }
         p->raster = CRaster();
@@ -379,8 +382,7 @@ void GifAnimation::DiffFrames()
             }
         }
         if (allEqual) {
-            p->delay = static_cast<std::uint16_t>(std::min(0xFFFF, p->delay + q->delay));
-            p->next = std::move(q->next);
+            mergeNext(*p);
             continue;
         }
         q->transparentMask = std::move(mask);
@@ -389,7 +391,7 @@ void GifAnimation::DiffFrames()
         p = q;
     }
     p->raster = CRaster();
-    const GifFrameList list = gifFrameList(frames->next.get(), kParallelPixels);
+    const GifFrameList list = gifFrameList(frames->next.get());
     parallelFor(list.frames.size(), list.threads, [&](std::size_t i, int) { CropToOpaque(*list.frames[i]); });
 }
 
@@ -404,7 +406,7 @@ void GifAnimation::ReorderPalette()
 {
     // Two passes over each frame's pixels: one counts, and everything up to the rewrite of the
     // indices is decided from the counts.
-    const GifFrameList list = gifFrameList(frames.get(), kParallelPixels);
+    const GifFrameList list = gifFrameList(frames.get());
     const std::size_t n = list.frames.size();
     std::vector<Coverage> coverages(n);
     std::vector<IndexCounts> counts(n);

@@ -28,9 +28,8 @@ struct MetafileConverterPlugin {
                                                const std::string& fontFolder);
 };
 
-// The module exports one function of this name and type.
+// The module exports one function of this name, without arguments, returning its interface.
 inline constexpr const char* kMetafileConverterEntry = "lwMetafileConverterPlugin";
 inline constexpr const char* kMetafileConverterModule = "metafile_svg";
-using MetafileConverterEntry = const MetafileConverterPlugin* (*)();
 
 } // namespace lw

@@ -12,7 +12,6 @@ namespace lw {
 namespace {
 
 constexpr std::size_t kExactStep = 8096; // entries per growth step of the exact lists
-constexpr std::size_t kParallelPixels = std::size_t{1} << 20;
 
 inline int cellOf(int r5, int g5, int b5)
 {
@@ -137,7 +136,7 @@ void PaletteBuilder::Build(int n, GifFrame* frames)
     n = std::clamp(n, 1, 256);
     palette.fill(0);
     paletteRgb.fill(0);
-    const GifFrameList list = gifFrameList(frames, kParallelPixels);
+    const GifFrameList list = gifFrameList(frames);
     const bool exact = n >= exactCount;
     if (exact) {
         paletteCount = exactCount;

@@ -59,9 +59,8 @@ struct AviWriterPlugin {
                   const AviProgress& progress);
 };
 
-// The module exports one function of this name and type.
+// The module exports one function of this name, without arguments, returning its interface.
 inline constexpr const char* kAviWriterEntry = "lwAviWriterPlugin";
 inline constexpr const char* kAviWriterModule = "avi_ffmpeg";
-using AviWriterEntry = const AviWriterPlugin* (*)();
 
 } // namespace lw
