@@ -2,7 +2,6 @@
 #include "support/raster_builders.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -49,25 +48,11 @@ CRaster colourRuns(int w, int h, std::mt19937& rng, const std::vector<std::uint3
     return r;
 }
 
-// The L1-nearest palette entry to the low corner of the colour's cell (pure white for the white
-// cell), lowest index on ties, worked out the slow way.
+// The entry a colour's cell maps to, worked out the slow way: the nearest to the cell's low
+// corner (pure white for the white cell).
 int nearestToCell(const PaletteBuilder& p, std::uint32_t rgb)
 {
-    const bool white = (rgb & 0xF8F8F8) == 0xF8F8F8;
-    const int r = white ? 255 : static_cast<int>(rgb >> 16 & 0xF8);
-    const int g = white ? 255 : static_cast<int>(rgb >> 8 & 0xF8);
-    const int b = white ? 255 : static_cast<int>(rgb & 0xF8);
-    int best = 0;
-    int bestDistance = 1 << 30;
-    for (int k = 0; k < p.paletteCount; ++k) {
-        const std::uint32_t e = p.paletteRgb[static_cast<std::size_t>(k)];
-        const int d = std::abs(r - static_cast<int>(e >> 16)) +
-                      std::abs(g - static_cast<int>(e >> 8 & 0xFF)) +
-                      std::abs(b - static_cast<int>(e & 0xFF));
-        if (d < bestDistance)
-            bestDistance = d, best = k;
-    }
-    return best;
+    return p.NearestEntry((rgb & 0xF8F8F8) == 0xF8F8F8 ? 0xFFFFFF : rgb & 0xF8F8F8);
 }
 
 } // namespace
